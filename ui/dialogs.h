@@ -1,0 +1,44 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "ui/controls.h"
+
+namespace vorlane::ui {
+
+// The save-file dialog's settings; running the dialog updates fileName.
+struct SaveDialog {
+    std::string filter;            // "Description|*.pattern"
+    std::string defaultExtension;  // appended when the user types a name without one
+    std::string initialFolder;
+    std::string fileName;  // offered when the dialog opens; the chosen path, or empty on cancel
+    std::string title;
+    bool overwritePrompt = true;
+    bool pathMustExist = true;
+    const Window* owner = nullptr;
+};
+
+enum class AboutIcon { None, Application, Own };
+
+// What the about box shows.
+struct AboutInfo {
+    std::string title;
+    std::string notice;
+    std::string description;
+    AboutIcon iconChoice = AboutIcon::Application;
+    std::string ownIcon;
+};
+
+// Modal dialogs. Each returns when the user has closed the dialog.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // Returns whether the user confirmed a file name; sets dialog.fileName to the chosen path,
+    // or to the empty text when the user cancelled.
+    virtual bool RunSaveDialog(SaveDialog& dialog) = 0;
+    virtual void ShowError(const Window& owner, std::string_view title, std::string_view text) = 0;
+    virtual void ShowAbout(const Window& owner, const AboutInfo& about) = 0;
+};
+
+}  // namespace vorlane::ui
