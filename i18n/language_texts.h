@@ -1,0 +1,48 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace vorlane {
+
+enum class Language { English, French, Dutch };
+
+// One language's column of the text table: every caption the window shows in that language,
+// and the strings other texts are composed from. UTF-8.
+struct LanguageTexts {
+    std::string_view productName;
+    std::string_view aboutText;  // description line of the about box
+    std::string_view scaleCaption;
+    std::string_view compatibleCaption;
+    std::string_view scaleGroupCaption;
+    std::string_view flatHeader;
+    std::string_view sharpHeader;
+    std::string_view variationGroupCaption;
+    std::string_view chordCaption;  // ends with one blank
+    int logoFrame = 0;
+    std::string_view languageGroupCaption;
+    std::string_view englishButton;
+    std::string_view frenchButton;
+    std::string_view dutchButton;
+    std::string_view notesOnPianoCheck;
+    std::string_view inversionLabel;
+    std::array<std::string_view, 3> inversionItems;
+    std::string_view rememberButton;
+    std::string_view saveButton;
+    std::string_view saveDialogTitle;
+    std::string_view saveErrorText;
+    std::string_view soundGroupCaption;
+    std::string_view noSoundButton;
+    std::string_view hammondButton;
+    std::string_view pianoArpeggioButton;
+    std::string_view guitarArpeggioButton;
+    std::string_view octaveHigherCheck;
+
+    std::string_view chordListHeader;  // first line of a saved chord list
+};
+
+const LanguageTexts& TextsFor(Language language);
+
+inline constexpr std::string_view VersionText = "v4.1";
+
+}  // namespace vorlane

@@ -1,0 +1,7 @@
+#pragma once
+
+namespace vorlane {
+
+enum class SoundMode { NoSound, GuitarArpeggio, HammondOrgan, PianoArpeggio };
+
+}  // namespace vorlane
