@@ -1,0 +1,39 @@
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "i18n/language_texts.h"
+#include "theory/chord.h"
+#include "theory/chord_types.h"
+#include "theory/notes.h"
+
+namespace vorlane::cli {
+
+// One chord look-up as the command line asked for it.
+struct CliRequest {
+    KeyNumber root = 1;
+    Spelling spelling = Spelling::Flat;
+    ChordType type = 0;
+    Language language = Language::English;
+    Inversion inversion = Inversion::RootPosition;
+    bool octaveHigher = false;
+};
+
+enum class CliAction { LookUp, ShowHelp, Fail };
+
+struct ParseOutcome {
+    CliAction action = CliAction::Fail;
+    CliRequest request;  // meaningful for LookUp
+    std::string error;   // one line without newline, for Fail
+};
+
+// Reads the arguments after the program name. Options may stand anywhere among the
+// positional ROOT [TYPE]; "--help" anywhere wins over every other argument.
+ParseOutcome ParseArguments(std::span<const std::string_view> args);
+
+// The text printed by --help, ending with a newline.
+std::string UsageText();
+
+}  // namespace vorlane::cli

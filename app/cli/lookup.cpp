@@ -1,0 +1,47 @@
+#include "app/cli/lookup.h"
+
+#include <ostream>
+
+#include "keyboard/midi.h"
+#include "theory/scale.h"
+
+namespace vorlane::cli {
+
+std::string ComposeLookup(const CliRequest& request) {
+    const LanguageTexts& texts = TextsFor(request.language);
+    const DegreeKeys degreeKeys = ComputeDegreeKeys(request.root);
+    const std::vector<PlacedTone> tones =
+        PlaceChordTones(request.type, degreeKeys, request.inversion);
+
+    std::string out = BuildScaleLine(texts.scaleCaption, request.root, request.spelling) + "\n";
+    out += BuildCompatibleLine(texts.compatibleCaption, request.root, request.spelling) + "\n";
+    out += BuildChordLine(texts.chordCaption, request.type, degreeKeys, request.spelling) + "\n";
+    out += "Keys:";
+    for (const PlacedTone& tone : tones) {
+        out += " " + std::to_string(tone.key);
+    }
+    out += "\nMIDI:";
+    for (const PlacedTone& tone : tones) {
+        out += " " + std::to_string(KeyNote(tone.key, request.octaveHigher));
+    }
+    out += "\n";
+    return out;
+}
+
+int RunCli(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
+    const ParseOutcome outcome = ParseArguments(args);
+    switch (outcome.action) {
+        case CliAction::ShowHelp:
+            out << UsageText();
+            return kExitSuccess;
+        case CliAction::LookUp:
+            out << ComposeLookup(outcome.request);
+            return kExitSuccess;
+        case CliAction::Fail:
+            break;
+    }
+    err << outcome.error << '\n';
+    return kExitUsage;
+}
+
+}  // namespace vorlane::cli
