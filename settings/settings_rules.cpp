@@ -1,0 +1,104 @@
+#include "settings/settings_rules.h"
+
+namespace vorlane {
+
+std::string_view LanguageSettingText(Language language) {
+    switch (language) {
+        case Language::French:
+            return "Frans";
+        case Language::Dutch:
+            return "Nederlands";
+        case Language::English:
+            break;
+    }
+    return "Engels";
+}
+
+std::string_view SoundModeSettingText(SoundMode soundMode) {
+    switch (soundMode) {
+        case SoundMode::HammondOrgan:
+            return "Hammond";
+        case SoundMode::PianoArpeggio:
+            return "Piano";
+        case SoundMode::GuitarArpeggio:
+            return "Guitar";
+        case SoundMode::NoSound:
+            break;
+    }
+    return "GeenMidi";
+}
+
+std::string_view OctaveSettingText(bool octaveHigher) {
+    return octaveHigher ? "Hoog" : "Laag";
+}
+
+Language LanguageFromSettingText(std::string_view text) {
+    if (text == "Frans") {
+        return Language::French;
+    }
+    if (text == "Nederlands") {
+        return Language::Dutch;
+    }
+    return Language::English;
+}
+
+SoundMode SoundModeFromSettingText(std::string_view text) {
+    if (text == "Hammond") {
+        return SoundMode::HammondOrgan;
+    }
+    if (text == "Piano") {
+        return SoundMode::PianoArpeggio;
+    }
+    if (text == "Guitar") {
+        return SoundMode::GuitarArpeggio;
+    }
+    return SoundMode::NoSound;
+}
+
+bool OctaveFromSettingText(std::string_view text) {
+    return text == "Hoog";
+}
+
+std::string ReadSettingText(SettingsStore& store, std::string_view name) {
+    std::string text = store.ReadText(name).value_or(std::string());
+    // Stored values are NUL-terminated texts; anything after a NUL is not part of the text.
+    const auto nul = text.find('\0');
+    if (nul != std::string::npos) {
+        text.resize(nul);
+    }
+    return text;
+}
+
+Language ReadLanguageSetting(SettingsStore& store) {
+    return LanguageFromSettingText(ReadSettingText(store, LanguageValueName));
+}
+
+SoundMode ReadSoundModeSetting(SettingsStore& store) {
+    return SoundModeFromSettingText(ReadSettingText(store, SoundModeValueName));
+}
+
+bool ReadOctaveSetting(SettingsStore& store) {
+    return OctaveFromSettingText(ReadSettingText(store, OctaveValueName));
+}
+
+StoredSettings ReadSettings(SettingsStore& store) {
+    StoredSettings settings;
+    settings.language = ReadLanguageSetting(store);
+    settings.soundMode = ReadSoundModeSetting(store);
+    settings.octaveHigher = ReadOctaveSetting(store);
+    return settings;
+}
+
+void StoreLanguageSetting(SettingsStore& store, Language language) {
+    store.WriteText(LanguageValueName, LanguageSettingText(language));
+}
+
+void StoreSoundModeSetting(SettingsStore& store, SoundMode soundMode) {
+    store.WriteText(SoundModeValueName, SoundModeSettingText(soundMode));
+}
+
+void StoreOctaveSetting(SettingsStore& store, bool octaveHigher) {
+    store.WriteText(OctaveValueName, OctaveSettingText(octaveHigher));
+}
+
+}  // namespace vorlane

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "i18n/language_texts.h"
+#include "keyboard/sound_mode.h"
+#include "settings/settings_store.h"
+
+namespace vorlane {
+
+// The three persisted choices: value names and the texts stored for each choice.
+inline constexpr std::string_view LanguageValueName = "Taal";
+inline constexpr std::string_view SoundModeValueName = "Midi";
+inline constexpr std::string_view OctaveValueName = "Octaaf";
+
+std::string_view LanguageSettingText(Language language);     // "Engels", "Frans", "Nederlands"
+std::string_view SoundModeSettingText(SoundMode soundMode);  // "GeenMidi", "Hammond", ...
+std::string_view OctaveSettingText(bool octaveHigher);       // "Hoog" or "Laag"
+
+// Stored text back to a choice: only the exact texts (case-sensitive, whole text) select
+// anything but the default.
+Language LanguageFromSettingText(std::string_view text);
+SoundMode SoundModeFromSettingText(std::string_view text);
+bool OctaveFromSettingText(std::string_view text);
+
+// A value's text as the read rules see it: empty when missing, cut at its first NUL.
+std::string ReadSettingText(SettingsStore& store, std::string_view name);
+
+Language ReadLanguageSetting(SettingsStore& store);
+SoundMode ReadSoundModeSetting(SettingsStore& store);
+bool ReadOctaveSetting(SettingsStore& store);
+
+struct StoredSettings {
+    Language language = Language::English;
+    SoundMode soundMode = SoundMode::NoSound;
+    bool octaveHigher = false;
+};
+
+// Reads "Taal", then "Midi", then "Octaaf".
+StoredSettings ReadSettings(SettingsStore& store);
+
+// Each writes its one value; a failed write is dropped without a word, the choice simply stays
+// in effect for this run.
+void StoreLanguageSetting(SettingsStore& store, Language language);
+void StoreSoundModeSetting(SettingsStore& store, SoundMode soundMode);
+void StoreOctaveSetting(SettingsStore& store, bool octaveHigher);
+
+}  // namespace vorlane
