@@ -1,0 +1,177 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "i18n/language_texts.h"
+#include "keyboard/midi.h"
+#include "keyboard/sound_mode.h"
+#include "settings/chord_list.h"
+#include "theory/chord.h"
+#include "theory/key_markers.h"
+#include "ui/controls.h"
+#include "ui/dialogs.h"
+#include "ui/event_loop.h"
+
+namespace vorlane {
+
+class SettingsStore;
+class ChordFileSystem;
+
+// The platform services the main window is built with.
+struct Services {
+    MidiOut& midi;
+    ui::EventLoop& eventLoop;
+    ui::Dialogs& dialogs;
+    SettingsStore& settings;
+    ChordFileSystem& files;
+};
+
+// The current selection and options. The choices themselves live on the controls; each
+// handler copies what it reads into this record.
+struct AppState {
+    std::optional<KeyNumber> root;
+    Spelling spelling = Spelling::Flat;
+    std::optional<ChordType> chordType;
+    Inversion inversion = Inversion::RootPosition;
+    bool showNoteNames = false;
+    SoundMode soundMode = SoundMode::NoSound;
+    bool octaveHigher = false;
+    Language language = Language::Dutch;
+    DegreeKeys degreeKeys{};
+    bool suppressNextPlay = false;
+};
+
+inline constexpr int kRootButtonCount = 12;
+
+// The main window: every control as a named record, and every handler of the program.
+class Form1 {
+  public:
+    explicit Form1(Services services);
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
+    ~Form1();
+
+    ui::Window window;
+
+    ui::ImageList PianoImageList;
+    ui::ImageList LogoImageList;
+    ui::AboutInfo AboutInfo;
+    ui::SaveDialog SaveDialog;
+
+    // Controls, in creation order.
+    ui::Control* ChordLineLabel = nullptr;
+    ui::Control* CompatibleLineLabel = nullptr;
+    ui::Control* ScaleLineLabel = nullptr;
+    ui::Control* KeyboardPicture = nullptr;
+    ui::Control* PlayMarker = nullptr;
+    std::array<ui::Control*, 10> KeyMarkers{};  // in marker order: degrees 1,2,3,4,5,6,7,9,11,13
+    ui::Control* ScaleGroup = nullptr;
+    ui::Control* FlatHeader = nullptr;
+    ui::Control* SharpHeader = nullptr;
+    std::array<ui::Control*, kRootButtonCount> FlatRootButtons{};   // by pitch class C..B
+    std::array<ui::Control*, kRootButtonCount> SharpRootButtons{};  // by pitch class C..B
+    ui::Control* ColumnDivider = nullptr;
+    ui::Control* VariationGroup = nullptr;
+    ui::Control* InversionLabel = nullptr;
+    std::array<ui::Control*, kChordTypeCount> VariationButtons{};  // by chord type
+    ui::Control* InversionSelector = nullptr;
+    ui::Control* NotesOnPianoCheck = nullptr;
+    ui::Control* LanguageGroup = nullptr;
+    ui::Control* EnglishButton = nullptr;
+    ui::Control* FrenchButton = nullptr;
+    ui::Control* DutchButton = nullptr;
+    ui::Control* LogoPicture = nullptr;
+    ui::Control* InfoButton = nullptr;
+    ui::Control* SaveButton = nullptr;
+    ui::Control* RememberButton = nullptr;
+    ui::Control* SoundGroup = nullptr;
+    ui::Control* NoSoundButton = nullptr;
+    ui::Control* GuitarArpeggioButton = nullptr;
+    ui::Control* HammondButton = nullptr;
+    ui::Control* PianoArpeggioButton = nullptr;
+    ui::Control* OctaveHigherCheck = nullptr;
+
+    AppState state;
+
+    // Shared caption strings, empty until a language is first applied.
+    std::string ProductName;
+    std::string ScaleCaption;
+    std::string CompatibleCaption;
+    std::string ChordCaption;
+    std::string SaveDialogTitle;
+    std::string SaveErrorText;
+
+    // Playback state.
+    std::array<int, 10> NoteSlots{};
+    int arpeggioDelayMs = 0;
+    bool playing = false;
+    bool closeRequested = false;
+
+    // Start-up and remembered chords.
+    bool startupDone = false;
+    ChordList RememberedChords;
+    std::string LastSaveFolder;
+    std::string homeFolder;  // where the default chord folder lives
+
+    // Selection and refresh.
+    void HandleSelection();
+    void Refresh(KeyNumber root, Spelling spelling);
+    void RelabelVariations(const std::string& rootName);
+    void ShowChord();
+    void UpdateInversionAvailability(bool allow);
+
+    // Keyboard markers.
+    void HideKeyMarkers();
+    void NameKeyMarkers();
+    void BlankKeyMarkers();
+    std::optional<KeyNumber> MarkerKey(const ui::Control& marker) const;
+    void ShowPlayMarker(int note);
+    void HidePlayMarker();
+
+    // Playback.
+    void PlayCurrentChord();
+    void PlayArpeggio();
+    void SetPlaybackLock(bool lock);
+    void ApplySoundMode();
+    void ApplyOctave();
+
+    // Language, settings, remembered chords.
+    void ApplyLanguage();
+    void ChangeLanguage();
+    void LoadSettings();
+    void ResetRememberedChords();
+    void RememberChord();
+    void SaveChords();
+
+    // Window lifecycle.
+    void OnFirstShow();
+    bool OnCloseRequest();  // answers whether the window may close now
+    void ShowAbout();
+
+    // What the controls say right now.
+    Inversion SelectedInversion() const;
+    SoundMode SoundModeFromButtons() const;
+    Language LanguageFromButtons() const;
+
+  private:
+    friend std::unique_ptr<Form1> BuildMainWindow(Services services);
+
+    void CreateControls();
+    void AttachHandlers();
+    void FinishArpeggio();
+    // Runs the task after delayMs unless this window is gone by then.
+    void RunLater(std::int64_t delayMs, std::function<void()> task);
+
+    Services services_;
+    std::shared_ptr<Form1*> self_;  // scheduled tasks hold a weak reference to this
+};
+
+// Builds the main window: creates every control, attaches the handlers and selects the flat
+// "C" root and the major chord as if clicked. The window is not shown yet.
+std::unique_ptr<Form1> BuildMainWindow(Services services);
+
+}  // namespace vorlane

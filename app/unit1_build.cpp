@@ -1,0 +1,206 @@
+#include <string_view>
+
+#include "app/unit1.h"
+#include "app/unit1_layout.h"
+#include "settings/chord_folders.h"
+
+namespace vorlane {
+
+using ui::ControlKind;
+
+namespace {
+
+constexpr ui::Rgb kWhite{255, 255, 255};
+constexpr ui::Rgb kMarkerRed{255, 0, 0};
+constexpr ui::Rgb kPlayGreen{0, 128, 0};
+constexpr int kDefaultHeight = 22;
+
+}  // namespace
+
+Form1::Form1(Services services)
+    : homeFolder(HomeFolder()), services_(services), self_(std::make_shared<Form1*>(this)) {}
+
+Form1::~Form1() = default;
+
+void Form1::RunLater(std::int64_t delayMs, std::function<void()> task) {
+    std::weak_ptr<Form1*> alive = self_;
+    services_.eventLoop.RunAfter(delayMs, [alive, task = std::move(task)] {
+        if (!alive.expired()) {
+            task();
+        }
+    });
+}
+
+void Form1::CreateControls() {
+    ui::Window& w = window;
+    auto label = [&](std::string name, ui::Control* parent, int left, int top, int width,
+                     int height, std::string text) -> ui::Control* {
+        return &w.Add(ControlKind::Label, std::move(name), parent, left, top, width, height,
+                      std::move(text));
+    };
+    auto group = [&](std::string name, int left, int top, int width, int height,
+                     std::string text) -> ui::Control* {
+        return &w.Add(ControlKind::GroupBox, std::move(name), nullptr, left, top, width, height,
+                      std::move(text));
+    };
+    auto radio = [&](std::string name, ui::Control* parent, int left, int top, int width,
+                     std::string text) -> ui::Control* {
+        return &w.Add(ControlKind::RadioButton, std::move(name), parent, left, top, width,
+                      kDefaultHeight, std::move(text));
+    };
+    auto marker = [&](std::string name, int left, int top, ui::Rgb background) {
+        ui::Control* m = label(std::move(name), KeyboardPicture, left, top, 16, 16, "");
+        m->textColour = kWhite;
+        m->backgroundColour = background;
+        m->visible = false;
+        return m;
+    };
+
+    ChordLineLabel = label("ChordLineLabel", nullptr, 22, 376, 553, 22, "Akkoord: ");
+    CompatibleLineLabel = label("CompatibleLineLabel", nullptr, 22, 352, 553, 22, "Circle: ");
+    ScaleLineLabel = label("ScaleLineLabel", nullptr, 22, 328, 553, 22, "Toonladder:");
+    KeyboardPicture = &w.Add(ControlKind::Picture, "KeyboardPicture", nullptr, 15, 402, 717, 159);
+    KeyboardPicture->imageList = &PianoImageList;
+
+    PlayMarker = marker("PlayMarker", 487, 128, kPlayGreen);
+    for (const MarkerCreation& m : kMarkerCreation) {
+        KeyMarkers[static_cast<std::size_t>(*MarkerSlotOfDegree(m.degree))] =
+            marker("KeyMarker" + std::to_string(m.degree), m.left, m.top, kMarkerRed);
+    }
+
+    ScaleGroup = group("ScaleGroup", 16, 16, 161, 304, "Kies Toonladder");
+    const ui::Font headerFont{"", 16, true};
+    FlatHeader = label("FlatHeader", ScaleGroup, 16, 32, 49, kDefaultHeight, "Bes");
+    FlatHeader->font = headerFont;
+    SharpHeader = label("SharpHeader", ScaleGroup, 96, 32, 57, kDefaultHeight, "Kruis");
+    SharpHeader->font = headerFont;
+    auto rootButtons = [&](std::array<ui::Control*, kRootButtonCount>& buttons,
+                           const NoteNameTable& names, const std::array<int, 12>& order,
+                           std::string_view prefix, int left) {
+        for (int p : order) {
+            std::string caption{names[static_cast<std::size_t>(p + 1)]};
+            ui::Control* b = radio(std::string{prefix} + caption, ScaleGroup, left,
+                                   kRootButtonTop + kRootButtonStep * p, 0, caption);
+            b->autoSize = true;
+            buttons[static_cast<std::size_t>(p)] = b;
+        }
+    };
+    rootButtons(FlatRootButtons, FlatNoteNames, kFlatRootCreation, "FlatRootButton", 16);
+    rootButtons(SharpRootButtons, SharpNoteNames, kSharpRootCreation, "SharpRootButton", 96);
+    ColumnDivider = &w.Add(ControlKind::FrameBar, "ColumnDivider", ScaleGroup, 72, 32, 5, 249);
+
+    VariationGroup = group("VariationGroup", 192, 16, 384, 304, "Variaties");
+    InversionLabel =
+        label("InversionLabel", VariationGroup, 160, 266, 55, kDefaultHeight, "Ligging:");
+    for (ChordType t : kVariationCreation) {
+        const bool secondColumn = t >= 12;
+        VariationButtons[static_cast<std::size_t>(t)] =
+            radio("VariationButton" + std::to_string(t), VariationGroup, secondColumn ? 160 : 16,
+                  kVariationTop + kVariationStep * (t % 12), VariationButtonWidth(t),
+                  std::string{ChordTypeTable[static_cast<std::size_t>(t)].placeholderCaption});
+    }
+    InversionSelector = &w.Add(ControlKind::DropDownList, "InversionSelector", VariationGroup, 216,
+                               262, 156, kDefaultHeight);
+    ui::Window::SetItems(*InversionSelector, {"Grondligging", "1ste omkering", "2de omkering"});
+    NotesOnPianoCheck = &w.Add(ControlKind::CheckBox, "NotesOnPianoCheck", VariationGroup, 16, 264,
+                               145, kDefaultHeight, "Noten op Piano");
+
+    LanguageGroup = group("LanguageGroup", 588, 104, 149, 89, "Taal");
+    EnglishButton = radio("EnglishButton", LanguageGroup, 16, 18, 113, "Engels");
+    FrenchButton = radio("FrenchButton", LanguageGroup, 16, 38, 113, "Frans");
+    DutchButton = radio("DutchButton", LanguageGroup, 16, 58, 113, "Nederlands");
+    LogoPicture = &w.Add(ControlKind::Picture, "LogoPicture", nullptr, 584, 16, 159, 86);
+    LogoPicture->imageList = &LogoImageList;
+
+    auto pushButton = [&](std::string name, int top, std::string text, std::string hint) {
+        ui::Control* b = &w.Add(ControlKind::PushButton, std::move(name), nullptr, 588, top, 149,
+                                26, std::move(text));
+        b->hint = std::move(hint);
+        return b;
+    };
+    InfoButton = pushButton("InfoButton", 200, "Info", std::string{kInfoHint});
+    SaveButton = pushButton("SaveButton", 360, "Bewaar Akkoorden", std::string{kSaveHint});
+    RememberButton =
+        pushButton("RememberButton", 328, "Onthoud Akkoord", std::string{kRememberHint});
+
+    SoundGroup = group("SoundGroup", 16, 568, 713, 49, "Midi Geluiden");
+    NoSoundButton = radio("NoSoundButton", SoundGroup, 8, 20, 110, "Geen Geluid");
+    GuitarArpeggioButton =
+        radio("GuitarArpeggioButton", SoundGroup, 424, 20, 145, "Guitar Arpeggio");
+    HammondButton = radio("HammondButton", SoundGroup, 120, 20, 150, "Hammond Orgel");
+    PianoArpeggioButton = radio("PianoArpeggioButton", SoundGroup, 272, 20, 150, "Piano Arpeggio");
+    OctaveHigherCheck = &w.Add(ControlKind::CheckBox, "OctaveHigherCheck", SoundGroup, 570, 20, 139,
+                               kDefaultHeight, "1 Octaaf Hoger");
+}
+
+void Form1::AttachHandlers() {
+    auto on = [](ui::Control* c, void (Form1::*handler)(), Form1* self) {
+        c->onClick = [self, handler] { (self->*handler)(); };
+    };
+    on(EnglishButton, &Form1::ChangeLanguage, this);
+    on(FrenchButton, &Form1::ChangeLanguage, this);
+    on(NoSoundButton, &Form1::ApplySoundMode, this);
+    on(GuitarArpeggioButton, &Form1::ApplySoundMode, this);
+    on(HammondButton, &Form1::ApplySoundMode, this);
+    on(DutchButton, &Form1::ChangeLanguage, this);
+    on(PianoArpeggioButton, &Form1::ApplySoundMode, this);
+    // Selecting flat C and the major chord while wiring runs the selection twice: once
+    // before any variation has a handler (and none is selected), once with the major chord.
+    for (int p : kFlatRootCreation) {
+        ui::Control* b = FlatRootButtons[static_cast<std::size_t>(p)];
+        on(b, &Form1::HandleSelection, this);
+        if (p == 0) {
+            window.SelectButton(*b);
+        }
+    }
+    for (int p : kSharpRootCreation) {
+        on(SharpRootButtons[static_cast<std::size_t>(p)], &Form1::HandleSelection, this);
+    }
+    for (ChordType t : kVariationCreation) {
+        ui::Control* b = VariationButtons[static_cast<std::size_t>(t)];
+        on(b, &Form1::HandleSelection, this);
+        if (t == 0) {
+            window.SelectButton(*b);
+        }
+        if (t == 21) {
+            SaveDialog.owner = &window;
+        }
+    }
+    on(OctaveHigherCheck, &Form1::ApplyOctave, this);
+    InversionSelector->onChange = [this] { HandleSelection(); };
+    on(NotesOnPianoCheck, &Form1::HandleSelection, this);
+    on(InfoButton, &Form1::ShowAbout, this);
+    on(SaveButton, &Form1::SaveChords, this);
+    on(RememberButton, &Form1::RememberChord, this);
+}
+
+std::unique_ptr<Form1> BuildMainWindow(Services services) {
+    auto form = std::make_unique<Form1>(services);
+    ui::Window& w = form->window;
+    w.caption = "Vorlane";
+    w.left = 474;
+    w.top = 200;
+    w.maximiseBox = false;
+    w.clientWidth = 747;
+    w.clientHeight = 626;
+    w.font = ui::Font{"System", -11, false};
+    w.icon = "vorlane";
+    w.onCloseRequest = [f = form.get()] { return f->OnCloseRequest(); };
+    w.onShow = [f = form.get()] { f->OnFirstShow(); };
+
+    form->PianoImageList = {"piano", 717, 159, kWhite};
+    form->AboutInfo.title = "Vorlane";
+    form->AboutInfo.notice = std::string{kAboutNotice};
+    form->AboutInfo.description = std::string{TextsFor(Language::Dutch).aboutText};
+    form->AboutInfo.iconChoice = ui::AboutIcon::Application;
+    form->LogoImageList = {"pianologo", 159, 86, kWhite};
+    form->SaveDialog.filter = "Piano Chords|*.txt";
+    form->SaveDialog.defaultExtension = "txt";
+
+    form->CreateControls();
+    form->AttachHandlers();
+    w.fixedSize = true;  // centred on the screen by the view when it is shown
+    return form;
+}
+
+}  // namespace vorlane

@@ -1,0 +1,99 @@
+#include "app/unit1.h"
+#include "settings/settings_rules.h"
+
+namespace vorlane {
+
+Language Form1::LanguageFromButtons() const {
+    if (EnglishButton->checked) {
+        return Language::English;
+    }
+    if (FrenchButton->checked) {
+        return Language::French;
+    }
+    return Language::Dutch;
+}
+
+void Form1::ApplyLanguage() {
+    state.language = LanguageFromButtons();
+    const LanguageTexts& t = TextsFor(state.language);
+    auto set = [](ui::Control* c, std::string_view text) { c->text = std::string{text}; };
+
+    ProductName = t.productName;
+    AboutInfo.description = t.aboutText;
+    ScaleCaption = t.scaleCaption;
+    CompatibleCaption = t.compatibleCaption;
+    set(ScaleGroup, t.scaleGroupCaption);
+    set(FlatHeader, t.flatHeader);
+    set(SharpHeader, t.sharpHeader);
+    set(VariationGroup, t.variationGroupCaption);
+    ChordCaption = t.chordCaption;
+    LogoPicture->imageIndex = t.logoFrame;
+    set(LanguageGroup, t.languageGroupCaption);
+    set(EnglishButton, t.englishButton);
+    set(FrenchButton, t.frenchButton);
+    set(DutchButton, t.dutchButton);
+    set(NotesOnPianoCheck, t.notesOnPianoCheck);
+    set(InversionLabel, t.inversionLabel);
+    // A fresh item list selects its first item: a language change returns to root position.
+    ui::Window::SetItems(*InversionSelector,
+                         {std::string{t.inversionItems[0]}, std::string{t.inversionItems[1]},
+                          std::string{t.inversionItems[2]}});
+    set(RememberButton, t.rememberButton);
+    set(SaveButton, t.saveButton);
+    SaveDialogTitle = t.saveDialogTitle;
+    SaveErrorText = t.saveErrorText;
+    set(SoundGroup, t.soundGroupCaption);
+    set(NoSoundButton, t.noSoundButton);
+    set(HammondButton, t.hammondButton);
+    set(PianoArpeggioButton, t.pianoArpeggioButton);
+    set(GuitarArpeggioButton, t.guitarArpeggioButton);
+    set(OctaveHigherCheck, t.octaveHigherCheck);
+    window.caption = ProductName + " " + std::string{VersionText};
+}
+
+void Form1::ChangeLanguage() {
+    ApplyLanguage();
+    StoreLanguageSetting(services_.settings, state.language);
+    HandleSelection();
+    ResetRememberedChords();
+}
+
+void Form1::LoadSettings() {
+    for (ui::Control* b : {EnglishButton, FrenchButton, DutchButton, NoSoundButton,
+                           GuitarArpeggioButton, HammondButton, PianoArpeggioButton}) {
+        b->checked = false;
+    }
+    const StoredSettings stored = ReadSettings(services_.settings);
+    switch (stored.language) {
+        case Language::English:
+            window.SetChecked(*EnglishButton, true);
+            break;
+        case Language::French:
+            window.SetChecked(*FrenchButton, true);
+            break;
+        case Language::Dutch:
+            window.SetChecked(*DutchButton, true);
+            break;
+    }
+    switch (stored.soundMode) {
+        case SoundMode::NoSound:
+            window.SetChecked(*NoSoundButton, true);
+            break;
+        case SoundMode::HammondOrgan:
+            window.SetChecked(*HammondButton, true);
+            break;
+        case SoundMode::PianoArpeggio:
+            window.SetChecked(*PianoArpeggioButton, true);
+            break;
+        case SoundMode::GuitarArpeggio:
+            window.SetChecked(*GuitarArpeggioButton, true);
+            break;
+    }
+    OctaveHigherCheck->checked = stored.octaveHigher;
+    state.language = stored.language;
+    state.octaveHigher = stored.octaveHigher;
+    // As if the restored sound button had been clicked; it stores the mode once more.
+    ApplySoundMode();
+}
+
+}  // namespace vorlane

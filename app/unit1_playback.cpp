@@ -1,0 +1,204 @@
+#include "app/unit1.h"
+#include "settings/settings_rules.h"
+
+namespace vorlane {
+
+namespace {
+
+constexpr std::uint8_t kPianoProgram = 0;
+constexpr std::uint8_t kOrganProgram = 16;
+constexpr std::uint8_t kGuitarProgram = 24;
+constexpr int kPianoDelayMs = 400;
+constexpr int kGuitarDelayMs = 100;
+constexpr int kArpeggioTailMs = 800;
+
+bool IsArpeggio(SoundMode mode) {
+    return mode == SoundMode::PianoArpeggio || mode == SoundMode::GuitarArpeggio;
+}
+
+std::uint8_t Byte(int value) {
+    return static_cast<std::uint8_t>(value);
+}
+
+}  // namespace
+
+SoundMode Form1::SoundModeFromButtons() const {
+    if (NoSoundButton->checked) {
+        return SoundMode::NoSound;
+    }
+    if (HammondButton->checked) {
+        return SoundMode::HammondOrgan;
+    }
+    if (PianoArpeggioButton->checked) {
+        return SoundMode::PianoArpeggio;
+    }
+    return SoundMode::GuitarArpeggio;
+}
+
+void Form1::PlayCurrentChord() {
+    MidiOut& midi = services_.midi;
+    const SoundMode mode = state.soundMode;
+    if (mode == SoundMode::HammondOrgan) {
+        midi.Reset();
+        midi.ProgramChange(kOrganProgram);
+    } else {
+        NoteSlots.fill(0);
+        midi.Reset();
+        if (mode == SoundMode::PianoArpeggio) {
+            midi.ProgramChange(kPianoProgram);
+        } else if (mode == SoundMode::GuitarArpeggio) {
+            midi.ProgramChange(kGuitarProgram);
+        }
+    }
+    // The chord is read back from the keyboard: what the markers show is what sounds.
+    for (KeyNumber k = kLowestKey; k <= kHighestKey; ++k) {
+        for (std::size_t slot = 0; slot < KeyMarkers.size(); ++slot) {
+            const ui::Control* marker = KeyMarkers[slot];
+            if (!marker->visible || marker->left != KeyMarkerPositions[std::size_t(k)].x) {
+                continue;
+            }
+            const int note = KeyNote(k, state.octaveHigher);
+            if (mode == SoundMode::HammondOrgan) {
+                midi.NoteOn(Byte(note), kFullVelocity);
+            } else {
+                NoteSlots[slot] = note;
+            }
+        }
+    }
+    if (IsArpeggio(mode)) {
+        PlayArpeggio();
+    }
+}
+
+void Form1::PlayArpeggio() {
+    if (SelectedInversion() != Inversion::RootPosition) {
+        return;
+    }
+    SetPlaybackLock(true);
+    playing = true;
+
+    // Each note is scheduled against the arpeggio's start so that onsets never drift; the
+    // event loop keeps running in between.
+    std::vector<int> notes;
+    for (int note : NoteSlots) {
+        if (note != 0) {
+            notes.push_back(note);
+        }
+    }
+    const std::int64_t start = services_.eventLoop.NowMs();
+    const std::int64_t delay = arpeggioDelayMs;
+    auto sound = [this](int note) {
+        services_.midi.NoteOn(Byte(note), kFullVelocity);
+        ShowPlayMarker(note);
+    };
+    auto untilOffset = [this, start](std::int64_t offset) {
+        return start + offset - services_.eventLoop.NowMs();
+    };
+    if (!notes.empty()) {
+        sound(notes.front());
+    }
+    for (std::size_t i = 1; i < notes.size(); ++i) {
+        RunLater(untilOffset(std::int64_t(i) * delay), [sound, note = notes[i]] { sound(note); });
+    }
+    RunLater(untilOffset(std::int64_t(notes.size()) * delay + kArpeggioTailMs),
+             [this] { FinishArpeggio(); });
+}
+
+void Form1::FinishArpeggio() {
+    HidePlayMarker();
+    services_.midi.Reset();
+    playing = false;
+    SetPlaybackLock(false);
+    if (closeRequested) {
+        services_.midi.Close();
+        std::weak_ptr<Form1*> alive = self_;
+        services_.eventLoop.Post([alive] {
+            if (auto self = alive.lock()) {
+                (*self)->window.RequestClose();
+            }
+        });
+    }
+    if (state.soundMode == SoundMode::PianoArpeggio) {
+        services_.midi.ProgramChange(kPianoProgram);
+    } else if (state.soundMode == SoundMode::GuitarArpeggio) {
+        services_.midi.ProgramChange(kGuitarProgram);
+    }
+}
+
+void Form1::SetPlaybackLock(bool lock) {
+    for (const ui::Control* group : {ScaleGroup, VariationGroup, SoundGroup, LanguageGroup}) {
+        for (ui::Control* c : window.DescendantsOf(group)) {
+            c->enabled = !lock;
+        }
+    }
+    if (!lock) {
+        UpdateInversionAvailability(true);
+    }
+}
+
+void Form1::ApplySoundMode() {
+    MidiOut& midi = services_.midi;
+    state.soundMode = SoundModeFromButtons();
+    switch (state.soundMode) {
+        case SoundMode::NoSound:
+            playing = false;
+            midi.Reset();
+            StoreSoundModeSetting(services_.settings, SoundMode::NoSound);
+            break;
+        case SoundMode::HammondOrgan:
+            playing = false;
+            midi.Reset();
+            midi.ProgramChange(kOrganProgram);
+            UpdateInversionAvailability(true);
+            PlayCurrentChord();  // also while start-up keeps the refresh silent
+            StoreSoundModeSetting(services_.settings, SoundMode::HammondOrgan);
+            break;
+        case SoundMode::PianoArpeggio:
+            midi.Reset();
+            midi.ProgramChange(kPianoProgram);
+            StoreSoundModeSetting(services_.settings, SoundMode::PianoArpeggio);
+            arpeggioDelayMs = kPianoDelayMs;
+            // The inversion is tested before the selector is put back to root position, so
+            // switching to piano with an inversion chosen plays nothing.
+            if (!state.suppressNextPlay && SelectedInversion() == Inversion::RootPosition) {
+                services_.eventLoop.ProcessPendingMessages();
+                PlayCurrentChord();
+            }
+            UpdateInversionAvailability(false);
+            break;
+        case SoundMode::GuitarArpeggio:
+            midi.Reset();
+            midi.ProgramChange(kGuitarProgram);
+            StoreSoundModeSetting(services_.settings, SoundMode::GuitarArpeggio);
+            arpeggioDelayMs = kGuitarDelayMs;
+            UpdateInversionAvailability(false);
+            if (!state.suppressNextPlay && SelectedInversion() == Inversion::RootPosition) {
+                services_.eventLoop.ProcessPendingMessages();
+                PlayCurrentChord();
+            }
+            UpdateInversionAvailability(false);
+            break;
+    }
+}
+
+void Form1::ApplyOctave() {
+    state.octaveHigher = OctaveHigherCheck->checked;
+    StoreOctaveSetting(services_.settings, state.octaveHigher);
+    if (!state.suppressNextPlay) {
+        services_.eventLoop.ProcessPendingMessages();
+        PlayCurrentChord();
+    }
+}
+
+bool Form1::OnCloseRequest() {
+    if (playing) {
+        // The arpeggio closes the device and asks again when it ends.
+        closeRequested = true;
+        return false;
+    }
+    services_.midi.Reset();
+    services_.midi.Close();
+    return true;
+}
+
+}  // namespace vorlane

@@ -1,0 +1,130 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/unit1.h"
+#include "keyboard/midi.h"
+#include "settings/memory_chord_file_system.h"
+#include "settings/memory_settings_store.h"
+#include "ui/virtual_event_loop.h"
+
+namespace vorlane::testing {
+
+// Dialogs that answer from a script instead of asking a user.
+class ScriptedDialogs final : public ui::Dialogs {
+  public:
+    // The next save dialog confirms this path, or is cancelled when it is none.
+    std::deque<std::optional<std::string>> saveAnswers;
+    std::vector<ui::SaveDialog> shownSaveDialogs;  // as each was when it opened
+    std::vector<std::pair<std::string, std::string>> errors;
+    std::vector<ui::AboutInfo> abouts;
+
+    bool RunSaveDialog(ui::SaveDialog& dialog) override {
+        shownSaveDialogs.push_back(dialog);
+        std::optional<std::string> answer;
+        if (!saveAnswers.empty()) {
+            answer = saveAnswers.front();
+            saveAnswers.pop_front();
+        }
+        dialog.fileName = answer.value_or("");
+        return answer.has_value();
+    }
+    void ShowError(const ui::Window&, std::string_view title, std::string_view text) override {
+        errors.emplace_back(title, text);
+    }
+    void ShowAbout(const ui::Window&, const ui::AboutInfo& about) override {
+        abouts.push_back(about);
+    }
+};
+
+inline constexpr const char* kHome = "/home/player";
+
+// A real Form1 on virtual time, with recording MIDI, scripted dialogs and in-memory stores.
+class FormTest : public ::testing::Test {
+  protected:
+    ui::VirtualEventLoop loop;
+    RecordingMidiOut midi{[this] { return loop.NowMs(); }};
+    ScriptedDialogs dialogs;
+    MemorySettingsStore settings;
+    MemoryChordFileSystem files;
+    std::unique_ptr<Form1> form;
+
+    void Build() {
+        files.AddDirectory(kHome);
+        form = BuildMainWindow({midi, loop, dialogs, settings, files});
+        form->homeFolder = kHome;
+    }
+    // Builds the window and shows it, which runs the start-up sequence.
+    void Start() {
+        Build();
+        form->window.Show();
+    }
+    void StartWith(std::string_view language, std::string_view sound, std::string_view octave) {
+        settings.Set("Taal", language);
+        settings.Set("Midi", sound);
+        settings.Set("Octaaf", octave);
+        Start();
+    }
+
+    void Click(ui::Control* control) { form->window.Click(*control); }
+    ui::Control* Flat(int pitchClass) { return form->FlatRootButtons[std::size_t(pitchClass)]; }
+    ui::Control* Sharp(int pitchClass) { return form->SharpRootButtons[std::size_t(pitchClass)]; }
+    ui::Control* Variation(ChordType t) { return form->VariationButtons[std::size_t(t)]; }
+
+    // Keys under the visible markers, in marker order.
+    std::vector<KeyNumber> MarkedKeys() const {
+        std::vector<KeyNumber> keys;
+        for (const ui::Control* m : form->KeyMarkers) {
+            if (m->visible) {
+                keys.push_back(form->MarkerKey(*m).value_or(0));
+            }
+        }
+        return keys;
+    }
+    std::vector<std::string> MarkerTexts() const {
+        std::vector<std::string> texts;
+        for (const ui::Control* m : form->KeyMarkers) {
+            if (m->visible) {
+                texts.push_back(m->text);
+            }
+        }
+        return texts;
+    }
+    // Note-on messages as (time, note).
+    std::vector<std::pair<std::int64_t, int>> NoteOns() const {
+        std::vector<std::pair<std::int64_t, int>> out;
+        for (const auto& e : midi.Events()) {
+            if (e.kind == RecordingMidiOut::Kind::ShortMessage && (e.message & 0xFF) == 0x90) {
+                out.emplace_back(e.timeMs, int((e.message >> 8) & 0xFF));
+            }
+        }
+        return out;
+    }
+    std::vector<std::int64_t> ResetTimes() const {
+        std::vector<std::int64_t> out;
+        for (const auto& e : midi.Events()) {
+            if (e.kind == RecordingMidiOut::Kind::Reset) {
+                out.push_back(e.timeMs);
+            }
+        }
+        return out;
+    }
+    // The program numbers sent, in order.
+    std::vector<int> Programs() const {
+        std::vector<int> out;
+        for (const auto& e : midi.Events()) {
+            if (e.kind == RecordingMidiOut::Kind::ShortMessage && (e.message & 0xFF) == 0xC0) {
+                out.push_back(int((e.message >> 8) & 0xFF));
+            }
+        }
+        return out;
+    }
+};
+
+}  // namespace vorlane::testing

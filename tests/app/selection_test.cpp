@@ -1,0 +1,156 @@
+#include "tests/app/form_fixture.h"
+
+namespace vorlane::testing {
+namespace {
+
+class SelectionTest : public FormTest {
+  protected:
+    void SetUp() override { StartWith("Engels", "Hammond", "Laag"); }
+    // Notes of the last Hammond chord: the note-ons after the last reset.
+    std::vector<int> LastChord() const {
+        std::vector<int> notes;
+        for (const auto& e : midi.Events()) {
+            if (e.kind == RecordingMidiOut::Kind::Reset) {
+                notes.clear();
+            } else if (e.kind == RecordingMidiOut::Kind::ShortMessage &&
+                       (e.message & 0xFF) == 0x90) {
+                notes.push_back(int((e.message >> 8) & 0xFF));
+            }
+        }
+        return notes;
+    }
+};
+
+TEST_F(SelectionTest, EveryKindOfSelectionRefreshesEverythingAndPlaysAgain) {
+    midi.Clear();
+    Click(Flat(0));  // the button already selected still replays
+    EXPECT_EQ(LastChord(), (std::vector<int>{48, 52, 55}));
+
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+        std::vector<int> notes;
+        std::string chordLine;
+    };
+    std::vector<Step> steps = {
+        {"root", [&] { Click(Flat(2)); }, {50, 54, 57}, "Chord D:   D - Gb - A"},
+        {"variation", [&] { Click(Variation(5)); }, {50, 53, 57, 60}, "Chord Dm7:   D - F - A - C"},
+        {"inversion",
+         [&] { form->window.ChooseItem(*form->InversionSelector, 1); },
+         {53, 57, 60, 62},
+         "Chord Dm7:   D - F - A - C"},
+        {"note names",
+         [&] { Click(form->NotesOnPianoCheck); },
+         {53, 57, 60, 62},
+         "Chord Dm7:   D - F - A - C"},
+    };
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.what);
+        form->RememberButton->enabled = false;
+        midi.Clear();
+        s.act();
+        EXPECT_EQ(LastChord(), s.notes);
+        EXPECT_EQ(form->ChordLineLabel->text, s.chordLine);
+        EXPECT_TRUE(form->RememberButton->enabled);
+    }
+    EXPECT_EQ(MarkerTexts(), (std::vector<std::string>{"D", "F", "A", "C"}));
+    EXPECT_EQ(form->ScaleLineLabel->text, "Musical scale D:   D - E - Gb - G - A - B - Db - D");
+}
+
+TEST_F(SelectionTest, TheRowChosenSpellsEveryNoteTheKeysStayTheSame) {
+    Click(form->NotesOnPianoCheck);
+    Click(Variation(1));
+    Click(Flat(1));
+    const std::vector<KeyNumber> flatKeys = MarkedKeys();
+    const std::vector<int> flatNotes = LastChord();
+    EXPECT_EQ(form->ChordLineLabel->text, "Chord Dbm:   Db - E - Ab");
+    EXPECT_EQ(MarkerTexts(), (std::vector<std::string>{"Db", "E", "Ab"}));
+    EXPECT_EQ(Variation(3)->text, "Db+ (AUG)");
+
+    Click(Sharp(1));
+    EXPECT_EQ(MarkedKeys(), flatKeys);
+    EXPECT_EQ(LastChord(), flatNotes);
+    EXPECT_EQ(form->ChordLineLabel->text, "Chord C#m:   C# - E - G#");
+    EXPECT_EQ(MarkerTexts(), (std::vector<std::string>{"C#", "E", "G#"}));
+    EXPECT_EQ(Variation(3)->text, "C#+ (AUG)");
+    EXPECT_EQ(form->CompatibleLineLabel->text,
+              "Compatible chords (Circle of Fifths): C#, F#, G#, D#m, A#m, Fm, C\u00b0 (DIM)");
+
+    // Changing only the variation keeps the last spelling.
+    Click(Variation(0));
+    EXPECT_EQ(form->ChordLineLabel->text, "Chord C#:   C# - F - G#");
+}
+
+TEST_F(SelectionTest, InversionsMoveMarkersAndSoundNotTheText) {
+    Click(Flat(0));
+    form->window.ChooseItem(*form->InversionSelector, 1);
+    EXPECT_EQ(MarkedKeys(), (std::vector<KeyNumber>{13, 5, 8}));
+    EXPECT_EQ(form->KeyMarkers[0]->left, 249);
+    EXPECT_EQ(LastChord(), (std::vector<int>{52, 55, 60}));  // ascending key order
+    EXPECT_EQ(form->ChordLineLabel->text, "Chord C:   C - E - G");
+
+    Click(Variation(22));  // Sus2, second inversion
+    form->window.ChooseItem(*form->InversionSelector, 2);
+    EXPECT_EQ(MarkedKeys(), (std::vector<KeyNumber>{13, 15, 8}));
+
+    // A ninth ignores the inversion; the selector hides but keeps its item.
+    Click(Variation(13));
+    EXPECT_EQ(MarkedKeys(), (std::vector<KeyNumber>{1, 5, 8, 11, 15}));
+    EXPECT_FALSE(form->InversionSelector->visible);
+    EXPECT_FALSE(form->InversionSelector->enabled);
+    EXPECT_FALSE(form->InversionLabel->visible);
+    EXPECT_EQ(form->InversionSelector->selectedItem, 2);
+
+    // Back to an invertible type: the kept inversion applies again.
+    Click(Variation(0));
+    EXPECT_TRUE(form->InversionSelector->visible);
+    EXPECT_TRUE(form->InversionSelector->enabled);
+    EXPECT_EQ(MarkedKeys(), (std::vector<KeyNumber>{13, 17, 8}));
+
+    Click(Flat(11));
+    Click(Variation(21));
+    EXPECT_EQ(MarkedKeys(), (std::vector<KeyNumber>{12, 16, 19, 23, 26, 29, 33}));
+    EXPECT_EQ(LastChord().back(), 80);
+}
+
+TEST_F(SelectionTest, ArpeggioModesHideTheInversionAndResetIt) {
+    form->window.ChooseItem(*form->InversionSelector, 2);
+    Click(form->GuitarArpeggioButton);
+    loop.RunUntilIdle();
+    for (ChordType t : {0, 5, 13, 23}) {
+        Click(Variation(t));
+        loop.RunUntilIdle();
+        EXPECT_FALSE(form->InversionSelector->visible) << t;
+        EXPECT_FALSE(form->InversionLabel->visible) << t;
+        EXPECT_EQ(form->InversionSelector->selectedItem, 0) << t;
+    }
+    Click(form->HammondButton);
+    EXPECT_TRUE(form->InversionSelector->visible);
+    EXPECT_TRUE(form->InversionSelector->enabled);
+}
+
+TEST_F(SelectionTest, WithoutARootNothingChangesButRemember) {
+    for (auto* b : form->FlatRootButtons)
+        b->checked = false;
+    const std::string line = form->ChordLineLabel->text;
+    form->RememberButton->enabled = false;
+    midi.Clear();
+    form->HandleSelection();
+    EXPECT_EQ(form->ChordLineLabel->text, line);
+    EXPECT_TRUE(midi.Events().empty());
+    EXPECT_TRUE(form->RememberButton->enabled);
+
+    // A root without a variation: the root's name alone and no markers, yet the sound step runs.
+    Click(Flat(2));
+    for (auto* b : form->VariationButtons)
+        b->checked = false;
+    midi.Clear();
+    form->HandleSelection();
+    EXPECT_EQ(form->ChordLineLabel->text, "Chord D");
+    EXPECT_TRUE(MarkedKeys().empty());
+    EXPECT_EQ(ResetTimes().size(), 1u);
+    EXPECT_TRUE(NoteOns().empty());
+}
+
+}  // namespace
+}  // namespace vorlane::testing
