@@ -1,0 +1,55 @@
+// Program entry: the main window with the real backends, on Qt's event loop.
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/unit1.h"
+#include "keyboard/fluidsynth/fluidsynth_midi_out.h"
+#include "settings/qt/qsettings_store.h"
+#include "settings/qt/qt_chord_file_system.h"
+#include "ui/qt/qt_dialogs.h"
+#include "ui/qt/qt_event_loop.h"
+#include "ui/qt/qt_window_view.h"
+
+namespace {
+
+bool HasDisplay() {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        const char* value = std::getenv(name);
+        if (value != nullptr && *value != '\0') {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!HasDisplay()) {
+        std::fputs(
+            "vorlane: no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is "
+            "set); start it from a desktop session or under xvfb-run.\n",
+            stderr);
+        return 1;
+    }
+    QApplication application(argc, argv);
+    QApplication::setApplicationName("Vorlane");
+    QApplication::setOrganizationName("Vorlane");
+    QApplication::setDesktopFileName("org.vorlane.Vorlane");
+
+    vorlane::ui::qt::QtEventLoop eventLoop;
+    vorlane::FluidSynthMidiOut midi;
+    vorlane::ui::qt::QtDialogs dialogs;
+    vorlane::QSettingsStore settings;
+    vorlane::QtChordFileSystem files;
+
+    auto form = vorlane::BuildMainWindow({midi, eventLoop, dialogs, settings, files});
+    vorlane::ui::qt::QtWindowView view(form->window);
+    eventLoop.SetView(&view);
+    dialogs.SetParentWidget(&view);
+    view.show();
+    return QApplication::exec();
+}
