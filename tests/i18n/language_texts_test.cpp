@@ -1,0 +1,110 @@
+#include "i18n/language_texts.h"
+
+#include <gtest/gtest.h>
+
+#include <string_view>
+#include <vector>
+
+namespace vorlane {
+namespace {
+
+constexpr Language AllLanguages[] = {Language::English, Language::French, Language::Dutch};
+
+std::vector<std::string_view> AllTexts(const LanguageTexts& t) {
+    return {t.productName,          t.aboutText,
+            t.scaleCaption,         t.compatibleCaption,
+            t.scaleGroupCaption,    t.flatHeader,
+            t.sharpHeader,          t.variationGroupCaption,
+            t.chordCaption,         t.languageGroupCaption,
+            t.englishButton,        t.frenchButton,
+            t.dutchButton,          t.notesOnPianoCheck,
+            t.inversionLabel,       t.inversionItems[0],
+            t.inversionItems[1],    t.inversionItems[2],
+            t.rememberButton,       t.saveButton,
+            t.saveDialogTitle,      t.saveErrorText,
+            t.soundGroupCaption,    t.noSoundButton,
+            t.hammondButton,        t.pianoArpeggioButton,
+            t.guitarArpeggioButton, t.octaveHigherCheck,
+            t.chordListHeader};
+}
+
+TEST(LanguageTexts, EveryLanguageFillsEveryTextWithoutStrayBlanksOrNuls) {
+    for (const Language language : AllLanguages) {
+        for (const std::string_view text : AllTexts(TextsFor(language))) {
+            ASSERT_FALSE(text.empty());
+            EXPECT_EQ(text.find('\0'), std::string_view::npos) << text;
+            EXPECT_NE(text.front(), ' ') << text;
+            // Only the chord caption carries a trailing blank: the root name follows directly.
+            if (text != TextsFor(language).chordCaption) {
+                EXPECT_NE(text.back(), ' ') << text;
+            }
+        }
+    }
+}
+
+TEST(LanguageTexts, EnglishColumn) {
+    const LanguageTexts& t = TextsFor(Language::English);
+    EXPECT_EQ(t.productName, "Vorlane");
+    EXPECT_EQ(t.aboutText, "Creating chords and show them on the piano keyboard!");
+    EXPECT_EQ(t.compatibleCaption, "Compatible chords (Circle of Fifths)");
+    EXPECT_EQ(t.chordCaption, "Chord ");
+    EXPECT_EQ(t.logoFrame, 2);
+    EXPECT_EQ(t.inversionItems[0], "Ground position");
+    EXPECT_EQ(t.inversionItems[2], "2nd reversal");
+    EXPECT_EQ(t.saveErrorText,
+              "The selected Chords could not be saved. Please choose another file!");
+    EXPECT_EQ(t.octaveHigherCheck, "1 Octave Higher");
+    EXPECT_EQ(t.chordListHeader, "Selected Chords");
+}
+
+TEST(LanguageTexts, FrenchColumnWithItsAccentsAndItsOddErrorEnding) {
+    const LanguageTexts& t = TextsFor(Language::French);
+    EXPECT_EQ(t.logoFrame, 1);
+    EXPECT_EQ(t.chordCaption, "Accord ");
+    // Accented letters as UTF-8 bytes: é = C3 A9, è = C3 A8, ç = C3 A7, ê = C3 AA.
+    EXPECT_EQ(t.flatHeader, "B\xC3\xA9mol");
+    EXPECT_EQ(t.frenchButton,
+              "Fran\xC3\xA7"
+              "ais");
+    EXPECT_EQ(t.compatibleCaption, "Accords compatibles (cercle des cinqui\xC3\xA8mes)");
+    EXPECT_EQ(t.inversionItems[2], "2\xC3\xA8me renversement");
+    EXPECT_EQ(t.saveErrorText,
+              "Les accords s\xC3\xA9lectionn\xC3\xA9s n'ont pas pu \xC3\xAAtre "
+              "enregistr\xC3\xA9s. Veuillez choisir un autre fichier\".");
+    EXPECT_EQ(t.chordListHeader, "Accords s\xC3\xA9lectionn\xC3\xA9s");
+    EXPECT_EQ(t.guitarArpeggioButton, "Arp\xC3\xA8ge de Guitare");
+}
+
+TEST(LanguageTexts, DutchColumn) {
+    const LanguageTexts& t = TextsFor(Language::Dutch);
+    EXPECT_EQ(t.logoFrame, 0);
+    EXPECT_EQ(t.inversionLabel, "Ligging");
+    EXPECT_EQ(t.scaleCaption, "Toonladder");
+    EXPECT_EQ(t.languageGroupCaption, "Taal");
+    EXPECT_EQ(t.inversionItems[1], "1ste omkering");
+    EXPECT_EQ(t.saveDialogTitle, "Bewaar geselecteerde Akkoorden");
+    EXPECT_EQ(t.octaveHigherCheck, "1 Octaaf Hoger");
+    EXPECT_EQ(t.chordListHeader, "Geselecteerde Akkoorden");
+}
+
+TEST(LanguageTexts, SharedAndDistinctTextsAcrossLanguages) {
+    const LanguageTexts& en = TextsFor(Language::English);
+    const LanguageTexts& fr = TextsFor(Language::French);
+    const LanguageTexts& nl = TextsFor(Language::Dutch);
+    EXPECT_EQ(en.variationGroupCaption, fr.variationGroupCaption);
+    EXPECT_EQ(en.inversionLabel, fr.inversionLabel);
+    EXPECT_EQ(en.pianoArpeggioButton, nl.pianoArpeggioButton);
+    EXPECT_EQ(en.guitarArpeggioButton, nl.guitarArpeggioButton);
+    EXPECT_EQ(en.productName, fr.productName);
+    EXPECT_EQ(en.productName, nl.productName);
+    // The scale caption and the scale group share their text within each language.
+    for (const Language language : AllLanguages) {
+        EXPECT_EQ(TextsFor(language).scaleCaption, TextsFor(language).scaleGroupCaption);
+    }
+    EXPECT_NE(en.saveButton, fr.saveButton);
+    EXPECT_NE(fr.saveButton, nl.saveButton);
+    EXPECT_EQ(VersionText, "v4.1");
+}
+
+}  // namespace
+}  // namespace vorlane

@@ -1,0 +1,116 @@
+#include "settings/chord_list.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "settings/windows1252.h"
+
+namespace vorlane {
+namespace {
+
+TEST(ChordList, UnderlineCountsCharactersNotBytes) {
+    EXPECT_EQ(ChordListUnderline("Selected Chords"), std::string(15, '='));
+    EXPECT_EQ(ChordListUnderline("Accords s\xC3\xA9lectionn\xC3\xA9s"), std::string(20, '='));
+    EXPECT_EQ(ChordListUnderline("Geselecteerde Akkoorden"), std::string(23, '='));
+    EXPECT_EQ(ChordListUnderline(""), "");
+    // The underline is cut from a row of 25, so it never grows beyond that.
+    EXPECT_EQ(ChordListUnderline(std::string(30, 'x')), std::string(25, '='));
+}
+
+TEST(ChordList, EnglishFileBytes) {
+    ChordList list = ChordList::ForLanguage(Language::English);
+    EXPECT_EQ(ChordFileBytes(list), "Selected Chords\r\n===============\r\n\r\n");
+    list.Append("Chord C:   C - E - G");
+    list.Append("Chord B\xC2\xB0 (DIM):   B - D - F");
+    EXPECT_EQ(list.ChordCount(), 2u);
+    EXPECT_EQ(ChordFileBytes(list),
+              "Selected Chords\r\n===============\r\n\r\n"
+              "Chord C:   C - E - G\r\n"
+              "Chord B\xB0 (DIM):   B - D - F\r\n");
+}
+
+TEST(ChordList, FrenchFileBytesHaveSingleByteAccents) {
+    ChordList list = ChordList::ForLanguage(Language::French);
+    list.Append("Accord Eb:   Eb - G - Bb");
+    const std::string bytes = ChordFileBytes(list);
+    EXPECT_EQ(bytes,
+              "Accords s\xE9lectionn\xE9s\r\n"
+              "====================\r\n"
+              "\r\n"
+              "Accord Eb:   Eb - G - Bb\r\n");
+    // No byte-order mark in front, nothing after the last CR LF.
+    EXPECT_EQ(bytes.substr(0, 7), "Accords");
+    EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
+}
+
+TEST(ChordList, DutchFileBytesAndTheUnencodedText) {
+    ChordList list = ChordList::ForLanguage(Language::Dutch);
+    list.Append("Akkoord F#\xC2\xB0 (DIM):   F# - A - C");
+    list.Append("Akkoord F#\xC2\xB0 (DIM):   F# - A - C");  // duplicates are kept
+    const std::string expectedText =
+        "Geselecteerde Akkoorden\r\n=======================\r\n\r\n"
+        "Akkoord F#\xC2\xB0 (DIM):   F# - A - C\r\n"
+        "Akkoord F#\xC2\xB0 (DIM):   F# - A - C\r\n";
+    EXPECT_EQ(list.Text(), expectedText);
+    std::string expectedBytes = expectedText;
+    for (auto at = expectedBytes.find("\xC2\xB0"); at != std::string::npos;
+         at = expectedBytes.find("\xC2\xB0")) {
+        expectedBytes.replace(at, 2, "\xB0");
+    }
+    EXPECT_EQ(ChordFileBytes(list), expectedBytes);
+}
+
+TEST(ChordList, EmptyBeforeAnyStart) {
+    EXPECT_EQ(ChordList().Text(), "");
+    EXPECT_EQ(ChordList().ChordCount(), 0u);
+}
+
+TEST(Windows1252, EncodesEveryCharacterOfTheLanguageTable) {
+    for (const Language language : {Language::English, Language::French, Language::Dutch}) {
+        const LanguageTexts& t = TextsFor(language);
+        for (const std::string_view text :
+             {t.aboutText, t.compatibleCaption, t.flatHeader, t.frenchButton, t.dutchButton,
+              t.inversionItems[2], t.rememberButton, t.saveDialogTitle, t.saveErrorText,
+              t.pianoArpeggioButton, t.guitarArpeggioButton, t.chordListHeader}) {
+            const std::string encoded = EncodeWindows1252(text);
+            EXPECT_EQ(encoded.find('?'), std::string::npos) << text;
+            EXPECT_EQ(encoded.size(), Utf8CharacterCount(text)) << text;
+        }
+    }
+}
+
+TEST(Windows1252, MapsLatin1AndTheExtraRowAndReplacesTheRest) {
+    EXPECT_EQ(EncodeWindows1252("\xC3\xA9\xC3\xA8\xC3\xA7\xC3\xAA\xC2\xB0"),
+              "\xE9\xE8\xE7\xEA\xB0");
+    EXPECT_EQ(EncodeWindows1252("\xC2\xA0\xC3\xBF"), "\xA0\xFF");
+    // Characters the code page keeps in 0x80..0x9F: euro, en dash, curly quotes, Y diaeresis.
+    EXPECT_EQ(EncodeWindows1252("\xE2\x82\xAC\xE2\x80\x93\xE2\x80\x9C\xE2\x80\x9D\xC5\xB8"),
+              "\x80\x96\x93\x94\x9F");
+    // No byte for these: a C1 control, a Greek letter, CJK, an emoji.
+    EXPECT_EQ(EncodeWindows1252("a\xC2\x81"
+                                "b\xCE\xB1"
+                                "c\xE4\xB8\xAD"
+                                "d\xF0\x9F\x8E\xB9"
+                                "e"),
+              "a?b?c?d?e");
+}
+
+TEST(Windows1252, MalformedInputBecomesQuestionMarksByteForByte) {
+    EXPECT_EQ(EncodeWindows1252("a\xFF"
+                                "b"),
+              "a?b");
+    EXPECT_EQ(EncodeWindows1252("a\xA9"
+                                "b"),
+              "a?b");                             // stray continuation byte
+    EXPECT_EQ(EncodeWindows1252("a\xC3"), "a?");  // cut off at the end
+    EXPECT_EQ(EncodeWindows1252("\xC3"
+                                "A"),
+              "?A");                                      // lead byte without continuation
+    EXPECT_EQ(EncodeWindows1252("\xC0\xAF"), "??");       // overlong "/"
+    EXPECT_EQ(EncodeWindows1252("\xED\xA0\x80"), "???");  // surrogate
+    EXPECT_EQ(EncodeWindows1252(std::string("a\0b", 3)), std::string("a\0b", 3));
+}
+
+}  // namespace
+}  // namespace vorlane
