@@ -1,0 +1,126 @@
+#include "keyboard/fluidsynth/synth_engine.h"
+
+#include <SDL.h>
+#include <alsa/asoundlib.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <mutex>
+
+namespace vorlane::synth {
+namespace {
+
+constexpr int kVolumeController = 7;
+constexpr int kSustainController = 64;
+constexpr int kSostenutoController = 66;
+constexpr int kMaxMidiValue = 127;
+
+void LogToStderr(int level, const char* message, void*) {
+    const char* kind = level <= FLUID_ERR ? "error" : level == FLUID_WARN ? "warning" : "info";
+    std::fprintf(stderr, "fluidsynth: %s: %s\n", kind, message);
+}
+
+void IgnoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
+
+bool LogWanted() {
+    const char* value = std::getenv("VORLANE_SYNTH_LOG");
+    return value != nullptr && *value != '\0' && std::strcmp(value, "0") != 0;
+}
+
+bool StartSdlAudio() {
+    // SDL's own fall-back list without JACK; SDL_AUDIODRIVER in the environment still wins.
+    SDL_SetHint(SDL_HINT_AUDIODRIVER, "pipewire,pulseaudio,alsa,dsp");
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    return SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+}
+
+}  // namespace
+
+void RouteLog() {
+    static std::once_flag once;
+    std::call_once(once, [] {
+        const bool wanted = LogWanted();
+        for (int level = FLUID_PANIC; level < LAST_LOG_LEVEL; ++level) {
+            const bool shown = wanted && level <= FLUID_INFO;
+            fluid_set_log_function(level, shown ? LogToStderr : nullptr, nullptr);
+        }
+        if (!wanted) {
+            snd_lib_error_set_handler(IgnoreAlsaError);
+        }
+    });
+}
+
+fluid_settings_t* NewSettings(const FluidSynthOptions& options) {
+    fluid_settings_t* settings = new_fluid_settings();
+    if (settings == nullptr) {
+        return nullptr;
+    }
+    // Only the instruments actually selected are read from the SoundFont.
+    fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
+    fluid_settings_setnum(settings, "synth.sample-rate", options.sampleRate);
+    fluid_settings_setnum(settings, "synth.gain", options.gain);
+    fluid_settings_setint(settings, "audio.period-size", options.periodSize);
+    fluid_settings_setint(settings, "audio.periods", options.periods);
+    // With latency adjustment PulseAudio buffers about 100 ms ahead of the synth.
+    fluid_settings_setint(settings, "audio.pulseaudio.adjust-latency", 0);
+    for (const auto& [name, value] : options.stringSettings) {
+        fluid_settings_setstr(settings, name.c_str(), value.c_str());
+    }
+    return settings;
+}
+
+std::string LoadFirstSoundFont(fluid_synth_t* synth, const std::vector<std::string>& paths) {
+    for (const std::string& path : paths) {
+        if (fluid_synth_sfload(synth, path.c_str(), 1) != FLUID_FAILED) {
+            return path;
+        }
+    }
+    return {};
+}
+
+fluid_audio_driver_t* StartAudioDriver(fluid_settings_t* settings, fluid_synth_t* synth,
+                                       const std::vector<std::string>& drivers,
+                                       std::string& usedDriver, bool& sdlStarted) {
+    for (const std::string& name : drivers) {
+        if (name == "jack") {
+            continue;
+        }
+        if (name == "sdl2" && !sdlStarted) {
+            sdlStarted = StartSdlAudio();
+            if (!sdlStarted) {
+                continue;
+            }
+        }
+        if (fluid_settings_setstr(settings, "audio.driver", name.c_str()) != FLUID_OK) {
+            continue;
+        }
+        if (fluid_audio_driver_t* driver = new_fluid_audio_driver(settings, synth)) {
+            usedDriver = name;
+            return driver;
+        }
+    }
+    return nullptr;
+}
+
+void StopSdlAudio() {
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+void SetFullVolume(fluid_synth_t* synth) {
+    const int channels = fluid_synth_count_midi_channels(synth);
+    for (int channel = 0; channel < channels; ++channel) {
+        fluid_synth_cc(synth, channel, kVolumeController, kMaxMidiValue);
+    }
+}
+
+void ReleaseAllNotes(fluid_synth_t* synth) {
+    const int channels = fluid_synth_count_midi_channels(synth);
+    for (int channel = 0; channel < channels; ++channel) {
+        fluid_synth_cc(synth, channel, kSustainController, 0);
+        fluid_synth_cc(synth, channel, kSostenutoController, 0);
+    }
+    fluid_synth_all_notes_off(synth, -1);
+}
+
+}  // namespace vorlane::synth

@@ -1,0 +1,39 @@
+#pragma once
+
+// Thin helpers over FluidSynth's C API, used by FluidSynthMidiOut. None of them logs or
+// throws; failures come back as null pointers or empty strings.
+
+#include <string>
+#include <vector>
+
+#include <fluidsynth.h>
+
+#include "keyboard/fluidsynth/fluidsynth_midi_out.h"
+
+namespace vorlane::synth {
+
+// Sends FluidSynth's (and ALSA's) messages to standard error when VORLANE_SYNTH_LOG is set
+// to something other than "" or "0", and nowhere otherwise. Process-wide, set once.
+void RouteLog();
+
+fluid_settings_t* NewSettings(const FluidSynthOptions& options);
+
+// Loads the first SoundFont of the list that exists and loads; returns its path or "".
+std::string LoadFirstSoundFont(fluid_synth_t* synth, const std::vector<std::string>& paths);
+
+// Tries the drivers in order and returns the first that starts, naming it in usedDriver.
+// sdlStarted is set when SDL's audio subsystem was started for the sdl2 driver; the caller
+// ends it with StopSdlAudio once no sdl2 driver is left.
+fluid_audio_driver_t* StartAudioDriver(fluid_settings_t* settings, fluid_synth_t* synth,
+                                       const std::vector<std::string>& drivers,
+                                       std::string& usedDriver, bool& sdlStarted);
+void StopSdlAudio();
+
+// Full volume on every channel: the device starts at 100 of 127 otherwise.
+void SetFullVolume(fluid_synth_t* synth);
+
+// What a MIDI reset does to sounding notes: every note on every channel is released and no
+// pedal holds it.
+void ReleaseAllNotes(fluid_synth_t* synth);
+
+}  // namespace vorlane::synth
