@@ -66,24 +66,6 @@ TEST(SettingsRules, StoredTextEndsAtItsFirstNul) {
     EXPECT_FALSE(ReadOctaveSetting(store));
 }
 
-TEST(SettingsRules, EveryChoiceSurvivesAStoreAndARead) {
-    for (const Language language : {Language::English, Language::French, Language::Dutch}) {
-        for (const SoundMode mode : {SoundMode::NoSound, SoundMode::GuitarArpeggio,
-                                     SoundMode::HammondOrgan, SoundMode::PianoArpeggio}) {
-            for (const bool octave : {false, true}) {
-                MemorySettingsStore store;
-                StoreLanguageSetting(store, language);
-                StoreSoundModeSetting(store, mode);
-                StoreOctaveSetting(store, octave);
-                const StoredSettings read = ReadSettings(store);
-                EXPECT_EQ(read.language, language);
-                EXPECT_EQ(read.soundMode, mode);
-                EXPECT_EQ(read.octaveHigher, octave);
-            }
-        }
-    }
-}
-
 TEST(SettingsRules, EachStoreWritesItsOneValueWithTheFixedText) {
     MemorySettingsStore store;
     StoreSoundModeSetting(store, SoundMode::NoSound);
