@@ -10,6 +10,7 @@ int main(int argc, char** argv) {
     std::cout.flush();
     // A write failure (full disk, closed pipe) must not pass for a successful look-up.
     if (status == vorlane::cli::kExitSuccess && !std::cout) {
+        std::cerr << "vorlane-cli: could not write to standard output\n";
         return 1;
     }
     return status;
