@@ -53,7 +53,7 @@ void Form1::ApplyLanguage() {
 
 void Form1::ChangeLanguage() {
     ApplyLanguage();
-    StoreLanguageSetting(services_.settings, state.language);
+    StoreLanguage(services_.settings, state.language);
     HandleSelection();
     ResetRememberedChords();
 }

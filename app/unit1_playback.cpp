@@ -143,7 +143,7 @@ void Form1::ApplySoundMode() {
         case SoundMode::NoSound:
             playing = false;
             midi.Reset();
-            StoreSoundModeSetting(services_.settings, SoundMode::NoSound);
+            StoreSoundMode(services_.settings, SoundMode::NoSound);
             break;
         case SoundMode::HammondOrgan:
             playing = false;
@@ -151,12 +151,12 @@ void Form1::ApplySoundMode() {
             midi.ProgramChange(kOrganProgram);
             UpdateInversionAvailability(true);
             PlayCurrentChord();  // also while start-up keeps the refresh silent
-            StoreSoundModeSetting(services_.settings, SoundMode::HammondOrgan);
+            StoreSoundMode(services_.settings, SoundMode::HammondOrgan);
             break;
         case SoundMode::PianoArpeggio:
             midi.Reset();
             midi.ProgramChange(kPianoProgram);
-            StoreSoundModeSetting(services_.settings, SoundMode::PianoArpeggio);
+            StoreSoundMode(services_.settings, SoundMode::PianoArpeggio);
             arpeggioDelayMs = kPianoDelayMs;
             // The inversion is tested before the selector is put back to root position, so
             // switching to piano with an inversion chosen plays nothing.
@@ -169,7 +169,7 @@ void Form1::ApplySoundMode() {
         case SoundMode::GuitarArpeggio:
             midi.Reset();
             midi.ProgramChange(kGuitarProgram);
-            StoreSoundModeSetting(services_.settings, SoundMode::GuitarArpeggio);
+            StoreSoundMode(services_.settings, SoundMode::GuitarArpeggio);
             arpeggioDelayMs = kGuitarDelayMs;
             UpdateInversionAvailability(false);
             if (!state.suppressNextPlay && SelectedInversion() == Inversion::RootPosition) {
@@ -183,7 +183,7 @@ void Form1::ApplySoundMode() {
 
 void Form1::ApplyOctave() {
     state.octaveHigher = OctaveHigherCheck->checked;
-    StoreOctaveSetting(services_.settings, state.octaveHigher);
+    StoreOctave(services_.settings, state.octaveHigher);
     if (!state.suppressNextPlay) {
         services_.eventLoop.ProcessPendingMessages();
         PlayCurrentChord();

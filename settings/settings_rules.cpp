@@ -89,15 +89,15 @@ StoredSettings ReadSettings(SettingsStore& store) {
     return settings;
 }
 
-void StoreLanguageSetting(SettingsStore& store, Language language) {
+void StoreLanguage(SettingsStore& store, Language language) {
     store.WriteText(LanguageValueName, LanguageSettingText(language));
 }
 
-void StoreSoundModeSetting(SettingsStore& store, SoundMode soundMode) {
+void StoreSoundMode(SettingsStore& store, SoundMode soundMode) {
     store.WriteText(SoundModeValueName, SoundModeSettingText(soundMode));
 }
 
-void StoreOctaveSetting(SettingsStore& store, bool octaveHigher) {
+void StoreOctave(SettingsStore& store, bool octaveHigher) {
     store.WriteText(OctaveValueName, OctaveSettingText(octaveHigher));
 }
 

@@ -42,8 +42,8 @@ StoredSettings ReadSettings(SettingsStore& store);
 
 // Each writes its one value; a failed write is dropped without a word, the choice simply stays
 // in effect for this run.
-void StoreLanguageSetting(SettingsStore& store, Language language);
-void StoreSoundModeSetting(SettingsStore& store, SoundMode soundMode);
-void StoreOctaveSetting(SettingsStore& store, bool octaveHigher);
+void StoreLanguage(SettingsStore& store, Language language);
+void StoreSoundMode(SettingsStore& store, SoundMode soundMode);
+void StoreOctave(SettingsStore& store, bool octaveHigher);
 
 }  // namespace vorlane

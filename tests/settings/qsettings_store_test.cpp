@@ -108,7 +108,7 @@ TEST_F(QSettingsStoreTest, GarbageFileGivesDefaultsAndIsStillWritable) {
     EXPECT_EQ(read.language, Language::English);
     EXPECT_EQ(read.soundMode, SoundMode::NoSound);
     EXPECT_FALSE(read.octaveHigher);
-    StoreLanguageSetting(store, Language::Dutch);
+    StoreLanguage(store, Language::Dutch);
     EXPECT_EQ(ReadLanguageSetting(store), Language::Dutch);
 }
 
@@ -127,7 +127,7 @@ TEST_F(QSettingsStoreTest, WritesThatCannotReachTheDiskReportFailure) {
     QSettingsStore belowFile((blocker + "/Vorlane.conf").toStdString());
     EXPECT_FALSE(belowFile.WriteText("Midi", "Piano"));
     EXPECT_EQ(belowFile.ReadText("Midi"), std::nullopt);
-    StoreSoundModeSetting(belowFile, SoundMode::PianoArpeggio);  // silent
+    StoreSoundMode(belowFile, SoundMode::PianoArpeggio);  // silent
 }
 
 }  // namespace

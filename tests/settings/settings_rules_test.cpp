@@ -68,12 +68,12 @@ TEST(SettingsRules, StoredTextEndsAtItsFirstNul) {
 
 TEST(SettingsRules, EachStoreWritesItsOneValueWithTheFixedText) {
     MemorySettingsStore store;
-    StoreSoundModeSetting(store, SoundMode::NoSound);
-    StoreLanguageSetting(store, Language::Dutch);
-    StoreOctaveSetting(store, true);
-    StoreSoundModeSetting(store, SoundMode::GuitarArpeggio);
-    StoreLanguageSetting(store, Language::English);
-    StoreOctaveSetting(store, false);
+    StoreSoundMode(store, SoundMode::NoSound);
+    StoreLanguage(store, Language::Dutch);
+    StoreOctave(store, true);
+    StoreSoundMode(store, SoundMode::GuitarArpeggio);
+    StoreLanguage(store, Language::English);
+    StoreOctave(store, false);
     EXPECT_EQ(store.Writes(), (Writes{{"Midi", "GeenMidi"},
                                       {"Taal", "Nederlands"},
                                       {"Octaaf", "Hoog"},
@@ -86,8 +86,8 @@ TEST(SettingsRules, AFailedStoreIsSilentAndChangesNothing) {
     MemorySettingsStore store;
     store.Set(LanguageValueName, "Frans");
     store.SetFailWrites(true);
-    StoreLanguageSetting(store, Language::Dutch);
-    StoreOctaveSetting(store, true);
+    StoreLanguage(store, Language::Dutch);
+    StoreOctave(store, true);
     EXPECT_EQ(store.Writes().size(), 2u);
     EXPECT_EQ(ReadLanguageSetting(store), Language::French);
     EXPECT_FALSE(ReadOctaveSetting(store));
