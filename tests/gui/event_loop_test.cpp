@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+#include <cstdlib>
+
+#include "tests/gui/sample_window.h"
+#include "ui/qt/qt_dialogs.h"
+#include "ui/qt/qt_event_loop.h"
+
+namespace vorlane::ui::qt {
+namespace {
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+  public:
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+TEST(QtEventLoopTest, ProcessPendingMessagesPaintsNowWithoutRunningOtherEvents) {
+    test::SampleWindow sample;
+    QtWindowView view(sample.window);
+    view.SetQuitOnClose(false);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    QtEventLoop loop;
+    loop.SetView(&view);
+
+    bool posted = false;
+    loop.Post([&] { posted = true; });
+    auto* label = static_cast<QLabel*>(view.WidgetFor(sample["ChordLineLabel"]));
+    PaintCounter counter;
+    label->installEventFilter(&counter);
+    sample["ChordLineLabel"].text = "Akkoord G7";
+    loop.ProcessPendingMessages();
+    EXPECT_EQ(label->text(), "Akkoord G7");
+    EXPECT_GT(counter.paints, 0) << "repainted synchronously";
+    EXPECT_FALSE(posted) << "no nested event loop ran the posted task";
+    QTRY_VERIFY(posted);
+
+    // A task changes the records; the view shows it once the task has run.
+    loop.RunAfter(5, [&] { sample["ChordLineLabel"].text = "Akkoord Am"; });
+    QTRY_COMPARE(label->text(), QString("Akkoord Am"));
+}
+
+TEST(QtEventLoopTest, TimedTasksKeepTheirScheduleAlsoUnderAModalDialog) {
+    QtEventLoop loop;
+    QtDialogs dialogs;
+    const std::int64_t start = loop.NowMs();
+    std::vector<std::int64_t> onsets;
+    std::vector<bool> modalOpen;
+    constexpr int kNotes = 7;
+    for (int i = 0; i < kNotes; ++i) {
+        loop.RunAfter(i * 40, [&, i] {
+            onsets.push_back(loop.NowMs() - start);
+            modalOpen.push_back(QApplication::activeModalWidget() != nullptr);
+            if (i == kNotes - 1) {
+                QApplication::activeModalWidget()->close();
+            }
+        });
+    }
+    // The user opens the about box as the arpeggio starts; the notes go on behind it.
+    Window owner;
+    dialogs.ShowAbout(owner,
+                      AboutInfo{"About", "notice", "description", AboutIcon::Application, ""});
+    ASSERT_EQ(onsets.size(), std::size_t(kNotes));
+    for (int i = 0; i < kNotes; ++i) {
+        EXPECT_GE(onsets[i], i * 40);
+        EXPECT_LE(onsets[i], i * 40 + 25) << "note " << i;
+    }
+    EXPECT_EQ(std::count(modalOpen.begin() + 1, modalOpen.end(), true), kNotes - 1);
+}
+
+TEST(QtEventLoopTest, PostedTasksRunInOrderAndDieWithTheLoop) {
+    std::vector<int> order;
+    bool late = false;
+    {
+        QtEventLoop loop;
+        loop.RunAfter(30, [&] { order.push_back(3); });
+        loop.Post([&] { order.push_back(1); });
+        loop.RunAfter(-5, [&] { order.push_back(2); });
+        QTRY_COMPARE(order.size(), std::size_t(3));
+        loop.RunAfter(10, [&] { late = true; });
+    }
+    QTest::qWait(40);
+    EXPECT_EQ(order, (std::vector<int>{1, 2, 3}));
+    EXPECT_FALSE(late);
+}
+
+}  // namespace
+}  // namespace vorlane::ui::qt

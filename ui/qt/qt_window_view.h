@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/controls.h"
+
+namespace vorlane::ui::qt {
+
+// The Qt face of a ui::Window: a fixed-size top-level widget with one child widget per control
+// record. It owns no state of its own: Push() copies the records into the widgets, and user
+// input goes back to the records (Window::Click, ChooseItem, RequestClose, Show), after which
+// the view pushes again. The records and the window must outlive the view.
+class QtWindowView : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit QtWindowView(Window& window, QWidget* parent = nullptr);
+    ~QtWindowView() override;
+
+    // Copies every record (and the window's caption and icon) into the widgets, with their
+    // signals blocked. Cheap when little changed: only differences reach the widgets.
+    void Push();
+
+    // The widget that mirrors a record, or nullptr for a record of another window.
+    QWidget* WidgetFor(const Control& record) const;
+    Window& window() const { return window_; }
+
+    // Whether an allowed close also ends the application's event loop (default: yes).
+    void SetQuitOnClose(bool quit) { quitOnClose_ = quit; }
+
+  signals:
+    // The window record closed (by the close box or by the logic) and the widget is hidden.
+    void Closed();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    struct Mirror;
+
+    void CreateWidgets();
+    void Connect(Mirror& mirror);
+    void PushWindow();
+    bool PushControl(Mirror& mirror);
+    void UpdateHitMasks();
+    void CentreOnScreen();
+    void OnWindowClosed();
+
+    Window& window_;
+    std::vector<std::unique_ptr<Mirror>> mirrors_;
+    std::function<void()> chainedOnClosed_;
+    std::string pushedCaption_;
+    std::string pushedIcon_;
+    bool pushedOnce_ = false;
+    bool pushing_ = false;
+    bool inCloseEvent_ = false;
+    bool quitOnClose_ = true;
+    bool shownOnce_ = false;
+};
+
+}  // namespace vorlane::ui::qt
