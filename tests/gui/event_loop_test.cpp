@@ -41,6 +41,18 @@ TEST(QtEventLoopTest, ProcessPendingMessagesPaintsNowWithoutRunningOtherEvents) 
     EXPECT_EQ(label->text(), "Akkoord G7");
     EXPECT_GT(counter.paints, 0) << "repainted synchronously";
     EXPECT_FALSE(posted) << "no nested event loop ran the posted task";
+
+    // A marker that moves is painted at its new place and wiped from its old one.
+    QWidget* keyboard = view.WidgetFor(*sample.keyboard);
+    PaintCounter keyboardPaints;
+    keyboard->installEventFilter(&keyboardPaints);
+    sample.keyMarkers[0]->left = 249;
+    loop.ProcessPendingMessages();
+    EXPECT_GT(keyboardPaints.paints, 0);
+    EXPECT_EQ(view.WidgetFor(*sample.keyMarkers[0])->x(), 249);
+    const int labelPaints = counter.paints;
+    loop.ProcessPendingMessages();
+    EXPECT_EQ(counter.paints, labelPaints) << "nothing changed, nothing painted";
     QTRY_VERIFY(posted);
 
     // A task changes the records; the view shows it once the task has run.

@@ -13,7 +13,7 @@ QtEventLoop::~QtEventLoop() = default;
 void QtEventLoop::ProcessPendingMessages() {
     if (view_) {
         view_->Push();
-        view_->repaint();
+        view_->RepaintChanges();
     }
 }
 

@@ -21,7 +21,8 @@ class QtEventLoop final : public EventLoop {
     // The view to push and repaint; may come after the logic was built with this loop.
     void SetView(QtWindowView* view) { view_ = view; }
 
-    // Pushes the records into the view and repaints it at once; runs no nested event loop.
+    // Pushes the records into the view and paints what changed at once; runs no nested
+    // event loop.
     void ProcessPendingMessages() override;
     void Post(std::function<void()> task) override;
     void RunAfter(std::int64_t delayMs, std::function<void()> task) override;

@@ -218,6 +218,13 @@ void QtWindowView::Push() {
     pushing_ = false;
 }
 
+void QtWindowView::RepaintChanges() {
+    if (!dirty_.isEmpty() && isVisible()) {
+        repaint(dirty_);
+    }
+    dirty_ = QRegion();
+}
+
 void QtWindowView::PushWindow() {
     if (!pushedOnce_ || pushedCaption_ != window_.caption) {
         setWindowTitle(ToQString(window_.caption));
@@ -235,20 +242,25 @@ bool QtWindowView::PushControl(Mirror& mirror) {
     QWidget* widget = mirror.widget;
     const QSignalBlocker blocker(widget);
     const bool first = !mirror.pushed;
+    const QRect before = widget->isHidden() ? QRect() : widget->geometry();
+    bool touched = first;
     mirror.pushed = true;
 
     if (first || mirror.text != record.text) {
+        touched = true;
         ApplyText(widget, record.kind, ToQString(record.text));
         mirror.text = record.text;
     }
     const Font font = ResolveFont(&record, window_.font);
     if (first || !(mirror.font == font)) {
+        touched = true;
         widget->setFont(ToQFont(font, window_.font));
         mirror.font = font;
     }
     if (first || mirror.textColour != record.textColour ||
         mirror.backgroundColour != record.backgroundColour || mirror.enabled != record.enabled) {
         ApplyPalette(widget, record);
+        touched = true;
         mirror.textColour = record.textColour;
         mirror.backgroundColour = record.backgroundColour;
     }
@@ -269,17 +281,20 @@ bool QtWindowView::PushControl(Mirror& mirror) {
             mirror.items = record.items;
         }
         if (list->currentIndex() != record.selectedItem) {
+            touched = true;
             list->setCurrentIndex(record.selectedItem);
         }
     }
     if (record.kind == ControlKind::CheckBox || record.kind == ControlKind::RadioButton) {
         auto* button = static_cast<QAbstractButton*>(widget);
         if (button->isChecked() != record.checked) {
+            touched = true;
             button->setChecked(record.checked);
         }
     }
     if (record.kind == ControlKind::Picture &&
         (first || mirror.imageList != record.imageList || mirror.imageIndex != record.imageIndex)) {
+        touched = true;
         static_cast<PictureWidget*>(widget)->SetImage(record.imageList, record.imageIndex);
         mirror.imageList = record.imageList;
         mirror.imageIndex = record.imageIndex;
@@ -307,6 +322,13 @@ bool QtWindowView::PushControl(Mirror& mirror) {
     // be: the marker that walks over the keys stays visible on top of the chord's markers.
     if (raise && !first && record.kind == ControlKind::Label) {
         widget->raise();
+    }
+    if (touched || changed) {
+        const QPoint offset = widget->parentWidget()->mapTo(this, QPoint(0, 0));
+        dirty_ += before.translated(offset);
+        if (!widget->isHidden()) {
+            dirty_ += widget->geometry().translated(offset);
+        }
     }
     return changed;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRegion>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -24,6 +25,10 @@ class QtWindowView : public QWidget {
     // Copies every record (and the window's caption and icon) into the widgets, with their
     // signals blocked. Cheap when little changed: only differences reach the widgets.
     void Push();
+
+    // Paints at once, without running the event loop, every area that the pushes since the
+    // last call changed (a marker's old and new place, a new caption, ...).
+    void RepaintChanges();
 
     // The widget that mirrors a record, or nullptr for a record of another window.
     QWidget* WidgetFor(const Control& record) const;
@@ -54,6 +59,7 @@ class QtWindowView : public QWidget {
     Window& window_;
     std::vector<std::unique_ptr<Mirror>> mirrors_;
     std::function<void()> chainedOnClosed_;
+    QRegion dirty_;  // in view coordinates, not yet painted by RepaintChanges
     std::string pushedCaption_;
     std::string pushedIcon_;
     bool pushedOnce_ = false;
