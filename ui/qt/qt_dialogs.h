@@ -13,7 +13,7 @@ namespace vorlane::ui::qt {
 
 // The logic's dialogs on Qt: the save dialog on QFileDialog, the error box on QMessageBox,
 // the about box as a small modal dialog. Each dialog is built completely and then handed to
-// Exec(), which a test overrides to inspect and answer it without showing anything.
+// Exec(), which a test overrides to examine and answer it without showing anything.
 class QtDialogs : public Dialogs {
   public:
     explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
