@@ -1,0 +1,179 @@
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QTest>
+
+#include "tests/app/form_fixture.h"
+#include "ui/qt/qt_event_loop.h"
+#include "ui/qt/qt_window_view.h"
+
+namespace vorlane::testing {
+namespace {
+
+// The real main window on Qt, clicked with the mouse; sound recorded, dialogs scripted.
+class FormWindowTest : public ::testing::Test {
+  protected:
+    ui::qt::QtEventLoop loop;
+    RecordingMidiOut midi{[this] { return loop.NowMs(); }};
+    ScriptedDialogs dialogs;
+    MemorySettingsStore settings;
+    MemoryChordFileSystem files;
+    std::unique_ptr<Form1> form;
+    std::unique_ptr<ui::qt::QtWindowView> view;
+
+    void Open(std::string_view language, std::string_view sound) {
+        settings.Set("Taal", language);
+        settings.Set("Midi", sound);
+        files.AddDirectory(kHome);
+        form = BuildMainWindow({midi, loop, dialogs, settings, files});
+        form->homeFolder = kHome;
+        view = std::make_unique<ui::qt::QtWindowView>(form->window);
+        view->SetQuitOnClose(false);
+        loop.SetView(view.get());
+        view->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
+    }
+    void TearDown() override {
+        view.reset();
+        form.reset();
+    }
+    QWidget* W(const ui::Control* c) const { return view->WidgetFor(*c); }
+    QString Text(const ui::Control* c) const {
+        if (auto* label = qobject_cast<QLabel*>(W(c))) {
+            return label->text();
+        }
+        return qobject_cast<QAbstractButton*>(W(c))->text();
+    }
+    void ClickOn(const ui::Control* c) {
+        QWidget* w = W(c);
+        QTest::mouseClick(w, Qt::LeftButton, {},
+                          QPoint(std::min(w->width() / 2, 20), w->height() / 2));
+    }
+};
+
+TEST_F(FormWindowTest, EveryWidgetStandsWhereItsRecordSays) {
+    Open("Engels", "GeenMidi");
+    EXPECT_EQ(view->size(), QSize(747, 626));
+    EXPECT_EQ(view->minimumSize(), view->maximumSize());
+    EXPECT_EQ(view->windowTitle(), "Vorlane v4.1");
+    for (const auto& record : form->window.Controls()) {
+        SCOPED_TRACE(record->name);
+        QWidget* w = W(record.get());
+        ASSERT_NE(w, nullptr);
+        EXPECT_EQ(w->objectName().toStdString(), record->name);
+        EXPECT_EQ(w->parentWidget(), record->parent ? W(record->parent) : view.get());
+        EXPECT_EQ(w->pos(), QPoint(record->left, record->top));
+        if (!record->autoSize) {
+            EXPECT_EQ(w->size(), QSize(record->width, record->height));
+        }
+        EXPECT_EQ(w->isVisibleTo(view.get()), record->visible);
+        EXPECT_EQ(w->isEnabled(), record->enabled);
+        EXPECT_EQ(w->toolTip().toStdString(), record->hint);
+    }
+    EXPECT_EQ(W(form->SaveButton)->toolTip().toStdString(),
+              "Click this button to save the memorized chords to a file. Default Folder: "
+              "~/PianoChords");
+}
+
+TEST_F(FormWindowTest, MouseChoicesShowAndSound) {
+    Open("Engels", "Hammond");
+    EXPECT_TRUE(midi.NotesOn().empty()) << "start-up is silent";
+
+    ClickOn(form->FlatRootButtons[2]);
+    EXPECT_EQ(Text(form->ChordLineLabel), "Chord D:   D - Gb - A");
+    EXPECT_EQ(midi.NotesOn(), (std::vector<int>{50, 54, 57}));
+    EXPECT_EQ(Text(form->VariationButtons[5]), "Dm7");
+
+    midi.Clear();
+    ClickOn(form->VariationButtons[5]);
+    EXPECT_EQ(Text(form->ChordLineLabel), "Chord Dm7:   D - F - A - C");
+    EXPECT_EQ(midi.NotesOn(), (std::vector<int>{50, 53, 57, 60}));
+
+    // The user picks the next inversion with the keyboard on the closed list: one refresh.
+    midi.Clear();
+    auto* list = qobject_cast<QComboBox*>(W(form->InversionSelector));
+    ASSERT_NE(list, nullptr);
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::qWait(20);  // the choice is reported queued, behind the list's own update
+    EXPECT_EQ(list->currentIndex(), 1);
+    EXPECT_EQ(midi.NotesOn(), (std::vector<int>{53, 57, 60, 62}));
+
+    ClickOn(form->NotesOnPianoCheck);
+    EXPECT_TRUE(qobject_cast<QAbstractButton*>(W(form->NotesOnPianoCheck))->isChecked());
+    EXPECT_EQ(Text(form->KeyMarkers[0]), "D");
+
+    ClickOn(form->FrenchButton);
+    EXPECT_EQ(Text(form->ChordLineLabel), "Accord Dm7:   D - F - A - C");
+    EXPECT_EQ(list->currentText(), "Position sol");
+    EXPECT_EQ(settings.Values().at("Taal"), "Frans");
+
+    ClickOn(form->RememberButton);
+    EXPECT_FALSE(W(form->RememberButton)->isEnabled());
+    EXPECT_TRUE(W(form->SaveButton)->isEnabled());
+    dialogs.saveAnswers.push_back(std::string{kHome} + "/PianoChords/d.txt");
+    ClickOn(form->SaveButton);
+    EXPECT_EQ(files.FileContent(std::string{kHome} + "/PianoChords/d.txt"),
+              "Accords s\xe9lectionn\xe9s\r\n====================\r\n\r\n"
+              "Accord Dm7:   D - F - A - C\r\n");
+    EXPECT_FALSE(W(form->SaveButton)->isEnabled());
+
+    ClickOn(form->NoSoundButton);
+    EXPECT_EQ(settings.Values().at("Midi"), "GeenMidi");
+    EXPECT_TRUE(qobject_cast<QAbstractButton*>(W(form->NoSoundButton))->isChecked());
+    EXPECT_FALSE(qobject_cast<QAbstractButton*>(W(form->HammondButton))->isChecked());
+}
+
+TEST_F(FormWindowTest, CloseBoxWaitsForTheArpeggioThenTheWindowClosesByItself) {
+    Open("Engels", "Guitar");
+    ClickOn(form->FlatRootButtons[0]);
+    ASSERT_TRUE(form->playing);
+    EXPECT_FALSE(W(form->FlatRootButtons[4])->isEnabled());
+    EXPECT_TRUE(W(form->InfoButton)->isEnabled());
+    EXPECT_FALSE(view->close());
+    EXPECT_TRUE(view->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !view->isVisible(); }, 3000));
+    EXPECT_EQ(midi.NotesOn(), (std::vector<int>{48, 52, 55}));
+    EXPECT_FALSE(midi.IsOpen());
+}
+
+TEST_F(FormWindowTest, MarkersAreRedOverTheirKeysAndTheKeyboardIsUntouchedElsewhere) {
+    Open("Engels", "GeenMidi");
+    ClickOn(form->FlatRootButtons[1]);  // Db major: keys 2, 6, 9 (black, white, black)
+    QWidget* keyboard = W(form->KeyboardPicture);
+    const QImage marked = keyboard->grab().toImage();
+    for (auto* m : form->KeyMarkers) {
+        m->visible = false;
+    }
+    view->Push();
+    const QImage bare = keyboard->grab().toImage();
+    ASSERT_EQ(marked.size(), bare.size());
+    const qreal ratio = marked.devicePixelRatio();
+
+    std::vector<QRect> markerRects;
+    for (KeyNumber k : {2, 6, 9}) {
+        const MarkerPosition at = KeyMarkerPositions[std::size_t(k)];
+        markerRects.emplace_back(QPointF(at.x, at.y).toPoint() * ratio, QSize(16, 16) * ratio);
+        const QColor centre = marked.pixelColor(markerRects.back().center());
+        EXPECT_EQ(centre, QColor(255, 0, 0)) << "key " << k;
+        // Just above the marker lies its own key: dark for black keys, light for white.
+        const QColor key = bare.pixelColor(markerRects.back().center().x(),
+                                           markerRects.back().top() - int(3 * ratio));
+        const bool black = at.y == 80;
+        EXPECT_EQ(key.lightness() < 100, black) << "key " << k;
+    }
+    int differing = 0;
+    for (int y = 0; y < bare.height(); ++y) {
+        for (int x = 0; x < bare.width(); ++x) {
+            const bool inMarker = std::any_of(markerRects.begin(), markerRects.end(),
+                                              [&](const QRect& r) { return r.contains(x, y); });
+            if (!inMarker && marked.pixel(x, y) != bare.pixel(x, y)) {
+                ++differing;
+            }
+        }
+    }
+    EXPECT_EQ(differing, 0);
+}
+
+}  // namespace
+}  // namespace vorlane::testing
