@@ -9,6 +9,7 @@
 #include "keyboard/fluidsynth/fluidsynth_midi_out.h"
 #include "settings/qt/qsettings_store.h"
 #include "settings/qt/qt_chord_file_system.h"
+#include "ui/qt/app_icon.h"
 #include "ui/qt/qt_dialogs.h"
 #include "ui/qt/qt_event_loop.h"
 #include "ui/qt/qt_window_view.h"
@@ -38,7 +39,9 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Vorlane");
     QApplication::setOrganizationName("Vorlane");
-    QApplication::setDesktopFileName("org.vorlane.Vorlane");
+    QApplication::setDesktopFileName(
+        QString::fromUtf8(vorlane::ui::qt::kAppId.data(), vorlane::ui::qt::kAppId.size()));
+    QApplication::setWindowIcon(vorlane::ui::qt::AppIcon());
 
     vorlane::ui::qt::QtEventLoop eventLoop;
     vorlane::FluidSynthMidiOut midi;
