@@ -60,6 +60,7 @@ void FluidSynthMidiOut::Open() {
         worker_ = std::thread([this] {
             Load();
             Supervise();
+            synth::ReleaseSdlThreadState();
         });
     } catch (const std::system_error&) {
         std::lock_guard lock(mutex_);

@@ -28,7 +28,11 @@ bool LogWanted() {
     return value != nullptr && *value != '\0' && std::strcmp(value, "0") != 0;
 }
 
+// SDL keeps per-thread state (its error text) that only its own threads free on exit.
+thread_local bool sdlUsedOnThisThread = false;
+
 bool StartSdlAudio() {
+    sdlUsedOnThisThread = true;
     // SDL's own fall-back list without JACK; SDL_AUDIODRIVER in the environment still wins.
     SDL_SetHint(SDL_HINT_AUDIODRIVER, "pipewire,pulseaudio,alsa,dsp");
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
@@ -101,6 +105,13 @@ fluid_audio_driver_t* StartAudioDriver(fluid_settings_t* settings, fluid_synth_t
         }
     }
     return nullptr;
+}
+
+void ReleaseSdlThreadState() {
+    if (sdlUsedOnThisThread) {
+        SDL_TLSCleanup();
+        sdlUsedOnThisThread = false;
+    }
 }
 
 void StopSdlAudio() {

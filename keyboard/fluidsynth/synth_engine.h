@@ -28,6 +28,8 @@ fluid_audio_driver_t* StartAudioDriver(fluid_settings_t* settings, fluid_synth_t
                                        const std::vector<std::string>& drivers,
                                        std::string& usedDriver, bool& sdlStarted);
 void StopSdlAudio();
+// To be called by a thread that tried the sdl2 driver before it ends.
+void ReleaseSdlThreadState();
 
 // Full volume on every channel: the device starts at 100 of 127 otherwise.
 void SetFullVolume(fluid_synth_t* synth);
