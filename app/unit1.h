@@ -156,6 +156,8 @@ class Form1 {
     Inversion SelectedInversion() const;
     SoundMode SoundModeFromButtons() const;
     Language LanguageFromButtons() const;
+    ui::Control* LanguageButton(Language language) const;
+    ui::Control* SoundModeButton(SoundMode mode) const;
 
   private:
     friend std::unique_ptr<Form1> BuildMainWindow(Services services);

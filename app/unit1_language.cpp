@@ -13,6 +13,32 @@ Language Form1::LanguageFromButtons() const {
     return Language::Dutch;
 }
 
+ui::Control* Form1::LanguageButton(Language language) const {
+    switch (language) {
+        case Language::English:
+            return EnglishButton;
+        case Language::French:
+            return FrenchButton;
+        case Language::Dutch:
+            break;
+    }
+    return DutchButton;
+}
+
+ui::Control* Form1::SoundModeButton(SoundMode mode) const {
+    switch (mode) {
+        case SoundMode::NoSound:
+            return NoSoundButton;
+        case SoundMode::HammondOrgan:
+            return HammondButton;
+        case SoundMode::PianoArpeggio:
+            return PianoArpeggioButton;
+        case SoundMode::GuitarArpeggio:
+            break;
+    }
+    return GuitarArpeggioButton;
+}
+
 void Form1::ApplyLanguage() {
     state.language = LanguageFromButtons();
     const LanguageTexts& t = TextsFor(state.language);
@@ -64,31 +90,8 @@ void Form1::LoadSettings() {
         b->checked = false;
     }
     const StoredSettings stored = ReadSettings(services_.settings);
-    switch (stored.language) {
-        case Language::English:
-            window.SetChecked(*EnglishButton, true);
-            break;
-        case Language::French:
-            window.SetChecked(*FrenchButton, true);
-            break;
-        case Language::Dutch:
-            window.SetChecked(*DutchButton, true);
-            break;
-    }
-    switch (stored.soundMode) {
-        case SoundMode::NoSound:
-            window.SetChecked(*NoSoundButton, true);
-            break;
-        case SoundMode::HammondOrgan:
-            window.SetChecked(*HammondButton, true);
-            break;
-        case SoundMode::PianoArpeggio:
-            window.SetChecked(*PianoArpeggioButton, true);
-            break;
-        case SoundMode::GuitarArpeggio:
-            window.SetChecked(*GuitarArpeggioButton, true);
-            break;
-    }
+    window.SetChecked(*LanguageButton(stored.language), true);
+    window.SetChecked(*SoundModeButton(stored.soundMode), true);
     OctaveHigherCheck->checked = stored.octaveHigher;
     state.language = stored.language;
     state.octaveHigher = stored.octaveHigher;
