@@ -25,13 +25,13 @@ Monitor::~Monitor() {
 }
 
 bool Monitor::Start() {
-    const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, 44100, 1};
+    const pa_sample_spec format{PA_SAMPLE_FLOAT32NE, 44100, 1};
     pa_buffer_attr attr{};
     attr.maxlength = static_cast<std::uint32_t>(-1);
     attr.fragsize = kFragmentFrames * sizeof(float);
     int error = 0;
     stream_ = pa_simple_new(nullptr, "vorlane-sound-bench", PA_STREAM_RECORD, "@DEFAULT_MONITOR@",
-                            "latency probe", &spec, nullptr, &attr, &error);
+                            "latency probe", &format, nullptr, &attr, &error);
     if (stream_ == nullptr) {
         return false;
     }
