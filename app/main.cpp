@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/unit1.h"
-#include "keyboard/fluidsynth/fluidsynth_midi_out.h"
+#include "app/main_window.h"
+#include "midi/fluidsynth/fluidsynth_midi_out.h"
 #include "settings/qt/qsettings_store.h"
 #include "settings/qt/qt_chord_file_system.h"
 #include "ui/qt/app_icon.h"

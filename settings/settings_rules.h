@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "i18n/language_texts.h"
-#include "keyboard/sound_mode.h"
+#include "midi/sound_mode.h"
 #include "settings/settings_store.h"
 
 namespace vorlane {

@@ -2,7 +2,7 @@
 
 #include <ostream>
 
-#include "keyboard/midi.h"
+#include "midi/midi_out.h"
 #include "theory/scale.h"
 
 namespace vorlane::cli {

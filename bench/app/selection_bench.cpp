@@ -6,10 +6,11 @@
 
 #include <benchmark/benchmark.h>
 
-#include "app/unit1.h"
-#include "settings/memory_chord_file_system.h"
-#include "settings/memory_settings_store.h"
-#include "ui/virtual_event_loop.h"
+#include "app/main_window.h"
+#include "tests/support/memory_chord_file_system.h"
+#include "tests/support/recording_midi_out.h"
+#include "tests/support/memory_settings_store.h"
+#include "tests/support/virtual_event_loop.h"
 
 namespace vorlane {
 namespace {

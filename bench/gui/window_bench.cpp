@@ -23,9 +23,10 @@
 #include <string>
 #include <vector>
 
-#include "app/unit1.h"
-#include "settings/memory_chord_file_system.h"
-#include "settings/memory_settings_store.h"
+#include "app/main_window.h"
+#include "tests/support/memory_chord_file_system.h"
+#include "tests/support/recording_midi_out.h"
+#include "tests/support/memory_settings_store.h"
 #include "ui/qt/qt_dialogs.h"
 #include "ui/qt/qt_event_loop.h"
 #include "ui/qt/qt_window_view.h"
@@ -56,7 +57,7 @@ struct App {
     vorlane::ui::qt::QtDialogs dialogs;
     vorlane::MemorySettingsStore settings;
     vorlane::MemoryChordFileSystem files;
-    std::unique_ptr<vorlane::Form1> form;
+    std::unique_ptr<vorlane::MainWindow> form;
     std::unique_ptr<vorlane::ui::qt::QtWindowView> view;
 
     explicit App(const char* soundMode) {

@@ -23,8 +23,8 @@
 #include <vector>
 
 #include "bench/sound/monitor.h"
-#include "keyboard/fluidsynth/fluidsynth_midi_out.h"
-#include "keyboard/fluidsynth/synth_engine.h"
+#include "midi/fluidsynth/fluidsynth_midi_out.h"
+#include "midi/fluidsynth/synth_engine.h"
 
 namespace vorlane::bench {
 namespace {

@@ -1,4 +1,4 @@
-#include "tests/app/form_fixture.h"
+#include "tests/app/main_window_fixture.h"
 
 namespace vorlane::testing {
 namespace {

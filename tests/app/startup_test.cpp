@@ -1,4 +1,4 @@
-#include "tests/app/form_fixture.h"
+#include "tests/app/main_window_fixture.h"
 
 namespace vorlane::testing {
 namespace {
@@ -68,15 +68,15 @@ TEST_F(FormTest, StoredTextsAreReadExactly) {
         const char* taal;
         const char* midi;
         const char* octaaf;
-        ui::Control* Form1::*language;
-        ui::Control* Form1::*sound;
+        ui::Control* MainWindow::*language;
+        ui::Control* MainWindow::*sound;
         bool high;
     };
     const Case cases[] = {
-        {"FRANS", "hammond", "hoog", &Form1::EnglishButton, &Form1::NoSoundButton, false},
-        {"nederlands", "", "Laag", &Form1::EnglishButton, &Form1::NoSoundButton, false},
-        {"Frans", "Guitar", "Hoog", &Form1::FrenchButton, &Form1::GuitarArpeggioButton, true},
-        {"Nederlands", "GeenMidi", "", &Form1::DutchButton, &Form1::NoSoundButton, false},
+        {"FRANS", "hammond", "hoog", &MainWindow::EnglishButton, &MainWindow::NoSoundButton, false},
+        {"nederlands", "", "Laag", &MainWindow::EnglishButton, &MainWindow::NoSoundButton, false},
+        {"Frans", "Guitar", "Hoog", &MainWindow::FrenchButton, &MainWindow::GuitarArpeggioButton, true},
+        {"Nederlands", "GeenMidi", "", &MainWindow::DutchButton, &MainWindow::NoSoundButton, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.taal);

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/memory_chord_file_system.h"
+#include "tests/support/memory_chord_file_system.h"
 
 namespace vorlane {
 namespace {

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "settings/memory_settings_store.h"
+#include "tests/support/memory_settings_store.h"
 
 namespace vorlane {
 namespace {

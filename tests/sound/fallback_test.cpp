@@ -10,7 +10,7 @@
 #include <functional>
 #include <thread>
 
-#include "keyboard/fluidsynth/fluidsynth_midi_out.h"
+#include "midi/fluidsynth/fluidsynth_midi_out.h"
 #include "tests/sound/sound_support.h"
 
 namespace vorlane {

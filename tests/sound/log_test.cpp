@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "keyboard/fluidsynth/fluidsynth_midi_out.h"
+#include "midi/fluidsynth/fluidsynth_midi_out.h"
 
 namespace vorlane {
 namespace {

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <initializer_list>
 
-#include "keyboard/fluidsynth/fluidsynth_midi_out.h"
+#include "midi/fluidsynth/fluidsynth_midi_out.h"
 #include "tests/sound/sound_support.h"
 
 namespace vorlane {

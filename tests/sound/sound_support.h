@@ -9,7 +9,7 @@
 #include <span>
 #include <vector>
 
-#include "keyboard/fluidsynth/fluidsynth_midi_out.h"
+#include "midi/fluidsynth/fluidsynth_midi_out.h"
 
 namespace vorlane::testing {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ui/controls.h"
-#include "ui/virtual_event_loop.h"
+#include "tests/support/virtual_event_loop.h"
 
 namespace vorlane::ui {
 namespace {

@@ -8,7 +8,7 @@
 #include <array>
 #include <cmath>
 
-#include "theory/key_markers.h"
+#include "keyboard/key_markers.h"
 
 namespace vorlane::ui::qt {
 

@@ -1,8 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
-#include <vector>
 
 #include "theory/notes.h"
 
@@ -11,12 +9,12 @@ namespace vorlane {
 // The one MIDI output of the program. Every call is fire-and-forget: failures are silent, and
 // calls before Open or after Close do nothing.
 class MidiOut {
-public:
+  public:
     virtual ~MidiOut() = default;
     virtual void Open() = 0;
     virtual void Reset() = 0;  // ends every sounding note on every channel
     virtual void Close() = 0;
-    virtual void ProgramChange(std::uint8_t program) = 0;                   // channel 1
+    virtual void ProgramChange(std::uint8_t program) = 0;               // channel 1
     virtual void NoteOn(std::uint8_t note, std::uint8_t velocity) = 0;  // channel 1
 };
 
@@ -31,55 +29,21 @@ constexpr std::uint32_t PackShortMessage(std::uint8_t status, std::uint8_t data1
 }
 
 // The MIDI note of key k: 48 (lowest C) to 83, or 60 to 95 an octave higher.
-constexpr int KeyNote(KeyNumber k, bool octaveHigher) { return (octaveHigher ? 59 : 47) + k; }
+constexpr int KeyNote(KeyNumber k, bool octaveHigher) {
+    return (octaveHigher ? 59 : 47) + k;
+}
 constexpr KeyNumber KeyOfNote(int note, bool octaveHigher) {
     return note - (octaveHigher ? 59 : 47);
 }
 
 // No device: everything is ignored.
 class SilentMidiOut final : public MidiOut {
-public:
+  public:
     void Open() override {}
     void Reset() override {}
     void Close() override {}
     void ProgramChange(std::uint8_t) override {}
     void NoteOn(std::uint8_t, std::uint8_t) override {}
-};
-
-// Records every call with the time it was made, for tests and benchmarks. Like a real device
-// it only records messages while open, unless recordWhileClosed is set.
-class RecordingMidiOut final : public MidiOut {
-public:
-    enum class Kind { Open, Reset, Close, ShortMessage };
-    struct Event {
-        Kind kind;
-        std::int64_t timeMs;
-        std::uint32_t message;  // packed short message; 0 for the other kinds
-    };
-
-    explicit RecordingMidiOut(std::function<std::int64_t()> clock = {}) : clock_(std::move(clock)) {}
-
-    void Open() override;
-    void Reset() override;
-    void Close() override;
-    void ProgramChange(std::uint8_t program) override;
-    void NoteOn(std::uint8_t note, std::uint8_t velocity) override;
-
-    bool IsOpen() const { return open_; }
-    const std::vector<Event>& Events() const { return events_; }
-    void Clear() { events_.clear(); }
-
-    // The notes of the note-on messages recorded so far, in order.
-    std::vector<int> NotesOn() const;
-
-    bool recordWhileClosed = false;
-
-private:
-    void Record(Kind kind, std::uint32_t message);
-
-    std::function<std::int64_t()> clock_;
-    std::vector<Event> events_;
-    bool open_ = false;
 };
 
 }  // namespace vorlane

@@ -1,4 +1,4 @@
-#include "app/unit1.h"
+#include "app/main_window.h"
 #include "settings/chord_folders.h"
 
 namespace vorlane {
@@ -11,7 +11,7 @@ std::string AboutTitle(const std::string& productName) {
 
 }  // namespace
 
-void Form1::OnFirstShow() {
+void MainWindow::OnFirstShow() {
     if (startupDone) {
         return;  // a later show (after minimising, say) changes nothing
     }
@@ -31,7 +31,7 @@ void Form1::OnFirstShow() {
     AboutInfo.title = AboutTitle(ProductName);
 }
 
-void Form1::ShowAbout() {
+void MainWindow::ShowAbout() {
     AboutInfo.title = AboutTitle(ProductName);
     services_.dialogs.ShowAbout(window, AboutInfo);
 }

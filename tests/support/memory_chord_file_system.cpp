@@ -1,4 +1,4 @@
-#include "settings/memory_chord_file_system.h"
+#include "tests/support/memory_chord_file_system.h"
 
 namespace vorlane {
 

@@ -1,9 +1,9 @@
-#include "app/unit1.h"
+#include "app/main_window.h"
 #include "settings/chord_folders.h"
 
 namespace vorlane {
 
-void Form1::ResetRememberedChords() {
+void MainWindow::ResetRememberedChords() {
     RememberedChords = ChordList::ForLanguage(LanguageFromButtons());
     RememberButton->enabled = true;
     SaveButton->enabled = false;
@@ -11,14 +11,14 @@ void Form1::ResetRememberedChords() {
     SaveButton->visible = true;
 }
 
-void Form1::RememberChord() {
+void MainWindow::RememberChord() {
     // One selection can be remembered once; the next selection enables the button again.
     RememberButton->enabled = false;
     SaveButton->enabled = true;
     RememberedChords.Append(ChordLineLabel->text);
 }
 
-void Form1::SaveChords() {
+void MainWindow::SaveChords() {
     ChordFileSystem& files = services_.files;
     if (!CreateFolderWithParents(files, DefaultChordFolder(homeFolder))) {
         SaveDialog.initialFolder = FallbackChordFolder(homeFolder);

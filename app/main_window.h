@@ -7,11 +7,11 @@
 #include <string>
 
 #include "i18n/language_texts.h"
-#include "keyboard/midi.h"
-#include "keyboard/sound_mode.h"
+#include "midi/midi_out.h"
+#include "midi/sound_mode.h"
 #include "settings/chord_list.h"
 #include "theory/chord.h"
-#include "theory/key_markers.h"
+#include "keyboard/key_markers.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/event_loop.h"
@@ -48,12 +48,12 @@ struct AppState {
 inline constexpr int kRootButtonCount = 12;
 
 // The main window: every control as a named record, and every handler of the program.
-class Form1 {
+class MainWindow {
   public:
-    explicit Form1(Services services);
-    Form1(const Form1&) = delete;
-    Form1& operator=(const Form1&) = delete;
-    ~Form1();
+    explicit MainWindow(Services services);
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+    ~MainWindow();
 
     ui::Window window;
 
@@ -160,7 +160,7 @@ class Form1 {
     ui::Control* SoundModeButton(SoundMode mode) const;
 
   private:
-    friend std::unique_ptr<Form1> BuildMainWindow(Services services);
+    friend std::unique_ptr<MainWindow> BuildMainWindow(Services services);
 
     void CreateControls();
     void AttachHandlers();
@@ -169,11 +169,11 @@ class Form1 {
     void RunLater(std::int64_t delayMs, std::function<void()> task);
 
     Services services_;
-    std::shared_ptr<Form1*> self_;  // scheduled tasks hold a weak reference to this
+    std::shared_ptr<MainWindow*> self_;  // scheduled tasks hold a weak reference to this
 };
 
 // Builds the main window: creates every control, attaches the handlers and selects the flat
 // "C" root and the major chord as if clicked. The window is not shown yet.
-std::unique_ptr<Form1> BuildMainWindow(Services services);
+std::unique_ptr<MainWindow> BuildMainWindow(Services services);
 
 }  // namespace vorlane

@@ -1,4 +1,4 @@
-#include "app/unit1.h"
+#include "app/main_window.h"
 #include "settings/settings_rules.h"
 
 namespace vorlane {
@@ -22,7 +22,7 @@ std::uint8_t Byte(int value) {
 
 }  // namespace
 
-SoundMode Form1::SoundModeFromButtons() const {
+SoundMode MainWindow::SoundModeFromButtons() const {
     if (NoSoundButton->checked) {
         return SoundMode::NoSound;
     }
@@ -35,7 +35,7 @@ SoundMode Form1::SoundModeFromButtons() const {
     return SoundMode::GuitarArpeggio;
 }
 
-void Form1::PlayCurrentChord() {
+void MainWindow::PlayCurrentChord() {
     MidiOut& midi = services_.midi;
     const SoundMode mode = state.soundMode;
     if (mode == SoundMode::HammondOrgan) {
@@ -70,7 +70,7 @@ void Form1::PlayCurrentChord() {
     }
 }
 
-void Form1::PlayArpeggio() {
+void MainWindow::PlayArpeggio() {
     if (SelectedInversion() != Inversion::RootPosition) {
         return;
     }
@@ -104,14 +104,14 @@ void Form1::PlayArpeggio() {
              [this] { FinishArpeggio(); });
 }
 
-void Form1::FinishArpeggio() {
+void MainWindow::FinishArpeggio() {
     HidePlayMarker();
     services_.midi.Reset();
     playing = false;
     SetPlaybackLock(false);
     if (closeRequested) {
         services_.midi.Close();
-        std::weak_ptr<Form1*> alive = self_;
+        std::weak_ptr<MainWindow*> alive = self_;
         services_.eventLoop.Post([alive] {
             if (auto self = alive.lock()) {
                 (*self)->window.RequestClose();
@@ -125,7 +125,7 @@ void Form1::FinishArpeggio() {
     }
 }
 
-void Form1::SetPlaybackLock(bool lock) {
+void MainWindow::SetPlaybackLock(bool lock) {
     for (const ui::Control* group : {ScaleGroup, VariationGroup, SoundGroup, LanguageGroup}) {
         for (ui::Control* c : window.DescendantsOf(group)) {
             c->enabled = !lock;
@@ -136,7 +136,7 @@ void Form1::SetPlaybackLock(bool lock) {
     }
 }
 
-void Form1::ApplySoundMode() {
+void MainWindow::ApplySoundMode() {
     MidiOut& midi = services_.midi;
     state.soundMode = SoundModeFromButtons();
     switch (state.soundMode) {
@@ -181,7 +181,7 @@ void Form1::ApplySoundMode() {
     }
 }
 
-void Form1::ApplyOctave() {
+void MainWindow::ApplyOctave() {
     state.octaveHigher = OctaveHigherCheck->checked;
     StoreOctave(services_.settings, state.octaveHigher);
     if (!state.suppressNextPlay) {
@@ -190,7 +190,7 @@ void Form1::ApplyOctave() {
     }
 }
 
-bool Form1::OnCloseRequest() {
+bool MainWindow::OnCloseRequest() {
     if (playing) {
         // The arpeggio closes the device and asks again when it ends.
         closeRequested = true;

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "app/unit1.h"
-#include "keyboard/midi.h"
-#include "settings/memory_chord_file_system.h"
-#include "settings/memory_settings_store.h"
-#include "ui/virtual_event_loop.h"
+#include "app/main_window.h"
+#include "tests/support/recording_midi_out.h"
+#include "tests/support/memory_chord_file_system.h"
+#include "tests/support/memory_settings_store.h"
+#include "tests/support/virtual_event_loop.h"
 
 namespace vorlane::testing {
 
@@ -45,7 +45,7 @@ class ScriptedDialogs final : public ui::Dialogs {
 
 inline constexpr const char* kHome = "/home/player";
 
-// A real Form1 on virtual time, with recording MIDI, scripted dialogs and in-memory stores.
+// A real MainWindow on virtual time, with recording MIDI, scripted dialogs and in-memory stores.
 class FormTest : public ::testing::Test {
   protected:
     ui::VirtualEventLoop loop;
@@ -53,7 +53,7 @@ class FormTest : public ::testing::Test {
     ScriptedDialogs dialogs;
     MemorySettingsStore settings;
     MemoryChordFileSystem files;
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<MainWindow> form;
 
     void Build() {
         files.AddDirectory(kHome);

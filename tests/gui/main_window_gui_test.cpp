@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QTest>
 
-#include "tests/app/form_fixture.h"
+#include "tests/app/main_window_fixture.h"
 #include "ui/qt/qt_event_loop.h"
 #include "ui/qt/qt_window_view.h"
 
@@ -19,7 +19,7 @@ class FormWindowTest : public ::testing::Test {
     ScriptedDialogs dialogs;
     MemorySettingsStore settings;
     MemoryChordFileSystem files;
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<MainWindow> form;
     std::unique_ptr<ui::qt::QtWindowView> view;
 
     void Open(std::string_view language, std::string_view sound) {

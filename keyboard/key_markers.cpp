@@ -1,4 +1,4 @@
-#include "theory/key_markers.h"
+#include "keyboard/key_markers.h"
 
 namespace vorlane {
 

@@ -1,9 +1,9 @@
-#include "keyboard/fluidsynth/fluidsynth_midi_out.h"
+#include "midi/fluidsynth/fluidsynth_midi_out.h"
 
 #include <algorithm>
 #include <system_error>
 
-#include "keyboard/fluidsynth/synth_engine.h"
+#include "midi/fluidsynth/synth_engine.h"
 
 namespace vorlane {
 namespace {

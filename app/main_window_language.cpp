@@ -1,9 +1,9 @@
-#include "app/unit1.h"
+#include "app/main_window.h"
 #include "settings/settings_rules.h"
 
 namespace vorlane {
 
-Language Form1::LanguageFromButtons() const {
+Language MainWindow::LanguageFromButtons() const {
     if (EnglishButton->checked) {
         return Language::English;
     }
@@ -13,7 +13,7 @@ Language Form1::LanguageFromButtons() const {
     return Language::Dutch;
 }
 
-ui::Control* Form1::LanguageButton(Language language) const {
+ui::Control* MainWindow::LanguageButton(Language language) const {
     switch (language) {
         case Language::English:
             return EnglishButton;
@@ -25,7 +25,7 @@ ui::Control* Form1::LanguageButton(Language language) const {
     return DutchButton;
 }
 
-ui::Control* Form1::SoundModeButton(SoundMode mode) const {
+ui::Control* MainWindow::SoundModeButton(SoundMode mode) const {
     switch (mode) {
         case SoundMode::NoSound:
             return NoSoundButton;
@@ -39,7 +39,7 @@ ui::Control* Form1::SoundModeButton(SoundMode mode) const {
     return GuitarArpeggioButton;
 }
 
-void Form1::ApplyLanguage() {
+void MainWindow::ApplyLanguage() {
     state.language = LanguageFromButtons();
     const LanguageTexts& t = TextsFor(state.language);
     auto set = [](ui::Control* c, std::string_view text) { c->text = std::string{text}; };
@@ -77,14 +77,14 @@ void Form1::ApplyLanguage() {
     window.caption = ProductName + " " + std::string{VersionText};
 }
 
-void Form1::ChangeLanguage() {
+void MainWindow::ChangeLanguage() {
     ApplyLanguage();
     StoreLanguage(services_.settings, state.language);
     HandleSelection();
     ResetRememberedChords();
 }
 
-void Form1::LoadSettings() {
+void MainWindow::LoadSettings() {
     for (ui::Control* b : {EnglishButton, FrenchButton, DutchButton, NoSoundButton,
                            GuitarArpeggioButton, HammondButton, PianoArpeggioButton}) {
         b->checked = false;

@@ -1,4 +1,4 @@
-#include "ui/virtual_event_loop.h"
+#include "tests/support/virtual_event_loop.h"
 
 #include <algorithm>
 

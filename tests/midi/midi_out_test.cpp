@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "keyboard/midi.h"
+#include "tests/support/recording_midi_out.h"
 
 namespace vorlane {
 namespace {

@@ -3,7 +3,7 @@
 #include <set>
 
 #include "theory/chord.h"
-#include "theory/key_markers.h"
+#include "keyboard/key_markers.h"
 
 namespace vorlane {
 namespace {

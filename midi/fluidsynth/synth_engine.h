@@ -8,7 +8,7 @@
 
 #include <fluidsynth.h>
 
-#include "keyboard/fluidsynth/fluidsynth_midi_out.h"
+#include "midi/fluidsynth/fluidsynth_midi_out.h"
 
 namespace vorlane::synth {
 

@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include "keyboard/midi.h"
+#include "midi/midi_out.h"
 
 typedef struct _fluid_hashtable_t fluid_settings_t;
 typedef struct _fluid_synth_t fluid_synth_t;

@@ -1,7 +1,7 @@
 #include <string_view>
 
-#include "app/unit1.h"
-#include "app/unit1_layout.h"
+#include "app/main_window.h"
+#include "app/main_window_layout.h"
 #include "settings/chord_folders.h"
 
 namespace vorlane {
@@ -17,13 +17,13 @@ constexpr int kDefaultHeight = 22;
 
 }  // namespace
 
-Form1::Form1(Services services)
-    : homeFolder(HomeFolder()), services_(services), self_(std::make_shared<Form1*>(this)) {}
+MainWindow::MainWindow(Services services)
+    : homeFolder(HomeFolder()), services_(services), self_(std::make_shared<MainWindow*>(this)) {}
 
-Form1::~Form1() = default;
+MainWindow::~MainWindow() = default;
 
-void Form1::RunLater(std::int64_t delayMs, std::function<void()> task) {
-    std::weak_ptr<Form1*> alive = self_;
+void MainWindow::RunLater(std::int64_t delayMs, std::function<void()> task) {
+    std::weak_ptr<MainWindow*> alive = self_;
     services_.eventLoop.RunAfter(delayMs, [alive, task = std::move(task)] {
         if (!alive.expired()) {
             task();
@@ -31,7 +31,7 @@ void Form1::RunLater(std::int64_t delayMs, std::function<void()> task) {
     });
 }
 
-void Form1::CreateControls() {
+void MainWindow::CreateControls() {
     ui::Window& w = window;
     auto label = [&](std::string name, ui::Control* parent, int left, int top, int width,
                      int height, std::string text) -> ui::Control* {
@@ -133,32 +133,32 @@ void Form1::CreateControls() {
                                kDefaultHeight, "1 Octaaf Hoger");
 }
 
-void Form1::AttachHandlers() {
-    auto on = [](ui::Control* c, void (Form1::*handler)(), Form1* self) {
+void MainWindow::AttachHandlers() {
+    auto on = [](ui::Control* c, void (MainWindow::*handler)(), MainWindow* self) {
         c->onClick = [self, handler] { (self->*handler)(); };
     };
-    on(EnglishButton, &Form1::ChangeLanguage, this);
-    on(FrenchButton, &Form1::ChangeLanguage, this);
-    on(NoSoundButton, &Form1::ApplySoundMode, this);
-    on(GuitarArpeggioButton, &Form1::ApplySoundMode, this);
-    on(HammondButton, &Form1::ApplySoundMode, this);
-    on(DutchButton, &Form1::ChangeLanguage, this);
-    on(PianoArpeggioButton, &Form1::ApplySoundMode, this);
+    on(EnglishButton, &MainWindow::ChangeLanguage, this);
+    on(FrenchButton, &MainWindow::ChangeLanguage, this);
+    on(NoSoundButton, &MainWindow::ApplySoundMode, this);
+    on(GuitarArpeggioButton, &MainWindow::ApplySoundMode, this);
+    on(HammondButton, &MainWindow::ApplySoundMode, this);
+    on(DutchButton, &MainWindow::ChangeLanguage, this);
+    on(PianoArpeggioButton, &MainWindow::ApplySoundMode, this);
     // Selecting flat C and the major chord while wiring runs the selection twice: once
     // before any variation has a handler (and none is selected), once with the major chord.
     for (int p : kFlatRootCreation) {
         ui::Control* b = FlatRootButtons[static_cast<std::size_t>(p)];
-        on(b, &Form1::HandleSelection, this);
+        on(b, &MainWindow::HandleSelection, this);
         if (p == 0) {
             window.SelectButton(*b);
         }
     }
     for (int p : kSharpRootCreation) {
-        on(SharpRootButtons[static_cast<std::size_t>(p)], &Form1::HandleSelection, this);
+        on(SharpRootButtons[static_cast<std::size_t>(p)], &MainWindow::HandleSelection, this);
     }
     for (ChordType t : kVariationCreation) {
         ui::Control* b = VariationButtons[static_cast<std::size_t>(t)];
-        on(b, &Form1::HandleSelection, this);
+        on(b, &MainWindow::HandleSelection, this);
         if (t == 0) {
             window.SelectButton(*b);
         }
@@ -166,16 +166,16 @@ void Form1::AttachHandlers() {
             SaveDialog.owner = &window;
         }
     }
-    on(OctaveHigherCheck, &Form1::ApplyOctave, this);
+    on(OctaveHigherCheck, &MainWindow::ApplyOctave, this);
     InversionSelector->onChange = [this] { HandleSelection(); };
-    on(NotesOnPianoCheck, &Form1::HandleSelection, this);
-    on(InfoButton, &Form1::ShowAbout, this);
-    on(SaveButton, &Form1::SaveChords, this);
-    on(RememberButton, &Form1::RememberChord, this);
+    on(NotesOnPianoCheck, &MainWindow::HandleSelection, this);
+    on(InfoButton, &MainWindow::ShowAbout, this);
+    on(SaveButton, &MainWindow::SaveChords, this);
+    on(RememberButton, &MainWindow::RememberChord, this);
 }
 
-std::unique_ptr<Form1> BuildMainWindow(Services services) {
-    auto form = std::make_unique<Form1>(services);
+std::unique_ptr<MainWindow> BuildMainWindow(Services services) {
+    auto form = std::make_unique<MainWindow>(services);
     ui::Window& w = form->window;
     w.caption = "Vorlane";
     w.left = 474;

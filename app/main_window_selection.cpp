@@ -1,4 +1,4 @@
-#include "app/unit1.h"
+#include "app/main_window.h"
 
 namespace vorlane {
 
@@ -10,7 +10,7 @@ std::size_t Index(int i) {
 
 }  // namespace
 
-Inversion Form1::SelectedInversion() const {
+Inversion MainWindow::SelectedInversion() const {
     switch (InversionSelector->selectedItem) {
         case 1:
             return Inversion::FirstInversion;
@@ -21,7 +21,7 @@ Inversion Form1::SelectedInversion() const {
     }
 }
 
-void Form1::HandleSelection() {
+void MainWindow::HandleSelection() {
     // Whatever fired, the whole selection is read again and every output recomputed.
     state.chordType.reset();
     for (ChordType t = 0; t < kChordTypeCount; ++t) {
@@ -51,13 +51,13 @@ void Form1::HandleSelection() {
     RememberButton->enabled = true;
 }
 
-void Form1::RelabelVariations(const std::string& rootName) {
+void MainWindow::RelabelVariations(const std::string& rootName) {
     for (ChordType t = 0; t < kChordTypeCount; ++t) {
         VariationButtons[Index(t)]->text = rootName + std::string{ChordTypeTable[Index(t)].suffix};
     }
 }
 
-void Form1::Refresh(KeyNumber root, Spelling spelling) {
+void MainWindow::Refresh(KeyNumber root, Spelling spelling) {
     CompatibleLineLabel->text = BuildCompatibleLine(CompatibleCaption, root, spelling);
     state.root = root;
     state.spelling = spelling;
@@ -76,7 +76,7 @@ void Form1::Refresh(KeyNumber root, Spelling spelling) {
     state.suppressNextPlay = false;
 }
 
-void Form1::UpdateInversionAvailability(bool allow) {
+void MainWindow::UpdateInversionAvailability(bool allow) {
     const bool arpeggio = PianoArpeggioButton->checked || GuitarArpeggioButton->checked;
     if (allow && !arpeggio) {
         InversionLabel->visible = true;
@@ -93,7 +93,7 @@ void Form1::UpdateInversionAvailability(bool allow) {
     }
 }
 
-void Form1::ShowChord() {
+void MainWindow::ShowChord() {
     HideKeyMarkers();
     InversionSelector->enabled = false;
     const Inversion inversion = SelectedInversion();
@@ -123,13 +123,13 @@ void Form1::ShowChord() {
     ChordLineLabel->text = BuildChordLine(ChordCaption, shown, state.degreeKeys, state.spelling);
 }
 
-void Form1::HideKeyMarkers() {
+void MainWindow::HideKeyMarkers() {
     for (ui::Control* m : KeyMarkers) {
         m->visible = false;
     }
 }
 
-void Form1::NameKeyMarkers() {
+void MainWindow::NameKeyMarkers() {
     // Hidden markers are named too, by where they last stood; nobody sees them.
     for (ui::Control* m : KeyMarkers) {
         if (std::optional<KeyNumber> k = MarkerKey(*m)) {
@@ -138,17 +138,17 @@ void Form1::NameKeyMarkers() {
     }
 }
 
-void Form1::BlankKeyMarkers() {
+void MainWindow::BlankKeyMarkers() {
     for (ui::Control* m : KeyMarkers) {
         m->text.clear();
     }
 }
 
-std::optional<KeyNumber> Form1::MarkerKey(const ui::Control& marker) const {
+std::optional<KeyNumber> MainWindow::MarkerKey(const ui::Control& marker) const {
     return KeyAtMarkerX(marker.left);
 }
 
-void Form1::ShowPlayMarker(int note) {
+void MainWindow::ShowPlayMarker(int note) {
     if (SelectedInversion() != Inversion::RootPosition) {
         return;
     }
@@ -165,7 +165,7 @@ void Form1::ShowPlayMarker(int note) {
     services_.eventLoop.ProcessPendingMessages();
 }
 
-void Form1::HidePlayMarker() {
+void MainWindow::HidePlayMarker() {
     PlayMarker->visible = false;
 }
 

@@ -1,4 +1,4 @@
-#include "keyboard/midi.h"
+#include "tests/support/recording_midi_out.h"
 
 namespace vorlane {
 

@@ -1,4 +1,4 @@
-#include "keyboard/fluidsynth/synth_engine.h"
+#include "midi/fluidsynth/synth_engine.h"
 
 #include <SDL.h>
 #include <alsa/asoundlib.h>

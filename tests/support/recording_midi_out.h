@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "midi/midi_out.h"
+
+namespace vorlane {
+
+// Records every call with the time it was made, for tests and benchmarks. Like a real device
+// it only records messages while open, unless recordWhileClosed is set.
+class RecordingMidiOut final : public MidiOut {
+  public:
+    enum class Kind { Open, Reset, Close, ShortMessage };
+    struct Event {
+        Kind kind;
+        std::int64_t timeMs;
+        std::uint32_t message;  // packed short message; 0 for the other kinds
+    };
+
+    explicit RecordingMidiOut(std::function<std::int64_t()> clock = {})
+        : clock_(std::move(clock)) {}
+
+    void Open() override;
+    void Reset() override;
+    void Close() override;
+    void ProgramChange(std::uint8_t program) override;
+    void NoteOn(std::uint8_t note, std::uint8_t velocity) override;
+
+    bool IsOpen() const { return open_; }
+    const std::vector<Event>& Events() const { return events_; }
+    void Clear() { events_.clear(); }
+
+    // The notes of the note-on messages recorded so far, in order.
+    std::vector<int> NotesOn() const;
+
+    bool recordWhileClosed = false;
+
+  private:
+    void Record(Kind kind, std::uint32_t message);
+
+    std::function<std::int64_t()> clock_;
+    std::vector<Event> events_;
+    bool open_ = false;
+};
+
+}  // namespace vorlane
