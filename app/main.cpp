@@ -37,8 +37,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     QApplication application(argc, argv);
-    QApplication::setApplicationName("Vorlane");
-    QApplication::setOrganizationName("Vorlane");
+    QApplication::setApplicationName(QStringLiteral("Vorlane"));
+    QApplication::setOrganizationName(QStringLiteral("Vorlane"));
     QApplication::setDesktopFileName(
         QString::fromUtf8(vorlane::ui::qt::kAppId.data(), vorlane::ui::qt::kAppId.size()));
     QApplication::setWindowIcon(vorlane::ui::qt::AppIcon());

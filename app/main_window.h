@@ -7,11 +7,11 @@
 #include <string>
 
 #include "i18n/language_texts.h"
+#include "keyboard/key_markers.h"
 #include "midi/midi_out.h"
 #include "midi/sound_mode.h"
 #include "settings/chord_list.h"
 #include "theory/chord.h"
-#include "keyboard/key_markers.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/event_loop.h"

@@ -1,6 +1,7 @@
 # Common compile settings for every Vorlane target.
 function(vorlane_target_defaults target)
-    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor
+                                             -Woverloaded-virtual)
     if(VORLANE_WARNINGS_AS_ERRORS)
         target_compile_options(${target} PRIVATE -Werror)
     endif()
@@ -16,4 +17,11 @@ function(vorlane_add_gtest name)
     target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} GTest::gtest GTest::gmock GTest::gtest_main)
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST PROPERTIES ENVIRONMENT "${ARG_ENVIRONMENT}")
+endfunction()
+
+# Qt code says what it means: Qt's signal/slot words as macros only, and no silent conversion of
+# byte strings to QString (their encoding is always spelled out).
+function(vorlane_qt_defaults target)
+    vorlane_target_defaults(${target})
+    target_compile_definitions(${target} PRIVATE QT_NO_KEYWORDS QT_NO_CAST_FROM_ASCII)
 endfunction()

@@ -8,9 +8,15 @@ namespace vorlane {
 namespace {
 
 // Degree with alteration: flat(3) is the minor third, sharp(5) the raised fifth.
-constexpr ChordTone T(int degree) { return {degree, 0}; }
-constexpr ChordTone flat(int degree) { return {degree, -1}; }
-constexpr ChordTone sharp(int degree) { return {degree, +1}; }
+constexpr ChordTone T(int degree) {
+    return {degree, 0};
+}
+constexpr ChordTone flat(int degree) {
+    return {degree, -1};
+}
+constexpr ChordTone sharp(int degree) {
+    return {degree, +1};
+}
 
 constexpr ChordTypeRow Row(std::string_view name, std::string_view suffix,
                            std::string_view placeholder, std::initializer_list<ChordTone> tones,

@@ -2,16 +2,16 @@
 
 namespace vorlane::ui {
 
-Control& Window::Add(ControlKind kind, std::string name, Control* parent, int left, int top,
-                     int width, int height, std::string text) {
+Control& Window::Add(ControlKind kind, std::string name, Control* parent, int x, int y, int w,
+                     int h, std::string text) {
     auto control = std::make_unique<Control>();
     control->kind = kind;
     control->name = std::move(name);
     control->parent = parent;
-    control->left = left;
-    control->top = top;
-    control->width = width;
-    control->height = height;
+    control->left = x;
+    control->top = y;
+    control->width = w;
+    control->height = h;
     control->text = std::move(text);
     controls_.push_back(std::move(control));
     return *controls_.back();

@@ -76,7 +76,7 @@ struct Control {
 
 // A top-level window: its own properties and its controls in creation order.
 class Window {
-public:
+  public:
     std::string caption;
     int left = 0;
     int top = 0;
@@ -88,8 +88,8 @@ public:
     std::string icon;  // resource name of the window icon
 
     // Creates a control at the end of the creation order.
-    Control& Add(ControlKind kind, std::string name, Control* parent, int left, int top,
-                 int width, int height, std::string text = {});
+    Control& Add(ControlKind kind, std::string name, Control* parent, int left, int top, int width,
+                 int height, std::string text = {});
 
     const std::vector<std::unique_ptr<Control>>& Controls() const { return controls_; }
     Control* Find(std::string_view name) const;
@@ -114,15 +114,15 @@ public:
 
     // Lifecycle, driven by the view (or a test).
     std::function<bool()> onCloseRequest;  // answers whether the window may close
-    std::function<void()> onShow;  // every time the window becomes visible
-    std::function<void()> onClosed;  // the view hides the window and ends the loop
+    std::function<void()> onShow;          // every time the window becomes visible
+    std::function<void()> onClosed;        // the view hides the window and ends the loop
 
     void Show();
     bool RequestClose();  // returns whether the window closed
     bool IsShown() const { return shown_; }
     bool IsClosed() const { return closed_; }
 
-private:
+  private:
     std::vector<std::unique_ptr<Control>> controls_;
     bool shown_ = false;
     bool closed_ = false;

@@ -32,7 +32,7 @@ struct AboutInfo {
 
 // Modal dialogs. Each returns when the user has closed the dialog.
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     // Returns whether the user confirmed a file name; sets dialog.fileName to the chosen path,
     // or to the empty text when the user cancelled.

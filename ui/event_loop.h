@@ -8,7 +8,7 @@ namespace vorlane::ui {
 // The GUI thread's message loop as the program logic sees it. Nothing here blocks or nests a
 // loop: waits are callbacks scheduled for later.
 class EventLoop {
-public:
+  public:
     virtual ~EventLoop() = default;
     // Brings everything the logic changed onto the screen now (mirror and repaint).
     virtual void ProcessPendingMessages() = 0;

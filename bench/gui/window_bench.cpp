@@ -25,8 +25,8 @@
 
 #include "app/main_window.h"
 #include "tests/support/memory_chord_file_system.h"
-#include "tests/support/recording_midi_out.h"
 #include "tests/support/memory_settings_store.h"
+#include "tests/support/recording_midi_out.h"
 #include "ui/qt/qt_dialogs.h"
 #include "ui/qt/qt_event_loop.h"
 #include "ui/qt/qt_window_view.h"

@@ -75,7 +75,8 @@ TEST_F(FormTest, StoredTextsAreReadExactly) {
     const Case cases[] = {
         {"FRANS", "hammond", "hoog", &MainWindow::EnglishButton, &MainWindow::NoSoundButton, false},
         {"nederlands", "", "Laag", &MainWindow::EnglishButton, &MainWindow::NoSoundButton, false},
-        {"Frans", "Guitar", "Hoog", &MainWindow::FrenchButton, &MainWindow::GuitarArpeggioButton, true},
+        {"Frans", "Guitar", "Hoog", &MainWindow::FrenchButton, &MainWindow::GuitarArpeggioButton,
+         true},
         {"Nederlands", "GeenMidi", "", &MainWindow::DutchButton, &MainWindow::NoSoundButton, false},
     };
     for (const Case& c : cases) {

@@ -4,8 +4,8 @@
 #include <QImage>
 #include <QTest>
 
-#include "tests/gui/sample_window.h"
 #include "keyboard/key_markers.h"
+#include "tests/gui/sample_window.h"
 #include "ui/qt/app_icon.h"
 #include "ui/qt/artwork.h"
 #include "ui/qt/qt_window_view.h"

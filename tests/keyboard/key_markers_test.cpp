@@ -2,8 +2,8 @@
 
 #include <set>
 
-#include "theory/chord.h"
 #include "keyboard/key_markers.h"
+#include "theory/chord.h"
 
 namespace vorlane {
 namespace {

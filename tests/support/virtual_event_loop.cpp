@@ -11,7 +11,9 @@ void VirtualEventLoop::ProcessPendingMessages() {
     }
 }
 
-void VirtualEventLoop::Post(std::function<void()> task) { RunAfter(0, std::move(task)); }
+void VirtualEventLoop::Post(std::function<void()> task) {
+    RunAfter(0, std::move(task));
+}
 
 void VirtualEventLoop::RunAfter(std::int64_t delayMs, std::function<void()> task) {
     tasks_.emplace(std::make_pair(now_ + std::max<std::int64_t>(delayMs, 0), sequence_++),

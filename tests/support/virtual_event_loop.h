@@ -12,7 +12,7 @@ namespace vorlane::ui {
 // An event loop on virtual time for tests and benchmarks: tasks run only when the test
 // advances the clock, each at exactly its due time.
 class VirtualEventLoop final : public EventLoop {
-public:
+  public:
     void ProcessPendingMessages() override;
     void Post(std::function<void()> task) override;
     void RunAfter(std::int64_t delayMs, std::function<void()> task) override;
@@ -29,7 +29,7 @@ public:
     // Called on every ProcessPendingMessages, e.g. to snapshot what the screen would show.
     std::function<void()> onProcessPending;
 
-private:
+  private:
     std::int64_t now_ = 0;
     std::uint64_t sequence_ = 0;
     int processPendingCount_ = 0;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "ui/controls.h"
 #include "tests/support/virtual_event_loop.h"
+#include "ui/controls.h"
 
 namespace vorlane::ui {
 namespace {

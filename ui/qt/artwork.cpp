@@ -144,11 +144,12 @@ void PaintLogo(QPainter& painter, int frame) {
 
     painter.setPen(QColor(255, 255, 255));
     painter.setFont(LogoFont(25, true));
-    painter.drawText(QRect(10, 6, 139, 30), Qt::AlignLeft | Qt::AlignVCenter, "Vorlane");
+    painter.drawText(QRect(10, 6, 139, 30), Qt::AlignLeft | Qt::AlignVCenter,
+                     QStringLiteral("Vorlane"));
     painter.setPen(QColor(214, 222, 255));
     painter.setFont(LogoFont(11, false));
     painter.drawText(QRect(11, 35, 139, 14), Qt::AlignLeft | Qt::AlignVCenter,
-                     kLogoSubtitles[static_cast<std::size_t>(frame)]);
+                     QString::fromUtf8(kLogoSubtitles[static_cast<std::size_t>(frame)]));
 
     // The language tag in the top-right corner.
     const QRectF tag(124, 10, 24, 14);
@@ -157,7 +158,8 @@ void PaintLogo(QPainter& painter, int frame) {
     painter.drawRoundedRect(tag, 4, 4);
     painter.setPen(QColor(255, 255, 255));
     painter.setFont(LogoFont(9, true));
-    painter.drawText(tag, Qt::AlignCenter, kLogoLanguageTags[static_cast<std::size_t>(frame)]);
+    painter.drawText(tag, Qt::AlignCenter,
+                     QString::fromUtf8(kLogoLanguageTags[static_cast<std::size_t>(frame)]));
 
     painter.setRenderHint(QPainter::Antialiasing, false);
     PaintMiniKeyboard(painter, QRect(10, 53, 139, 25));

@@ -12,7 +12,8 @@ namespace vorlane::ui::qt {
 namespace {
 
 bool IsDesktopFace(const std::string& face) {
-    return face.empty() || QString::fromStdString(face).compare("System", Qt::CaseInsensitive) == 0;
+    return face.empty() ||
+           QString::fromStdString(face).compare(QLatin1String("System"), Qt::CaseInsensitive) == 0;
 }
 
 }  // namespace

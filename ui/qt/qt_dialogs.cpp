@@ -33,7 +33,7 @@ QIcon AboutIconFor(const AboutInfo& about) {
 }  // namespace
 
 QStringList QtDialogs::NameFilters(std::string_view filter) {
-    const QStringList parts = ToQString(filter).split('|');
+    const QStringList parts = ToQString(filter).split(QLatin1Char('|'));
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         filters << QStringLiteral("%1 (%2)").arg(parts[i], parts[i + 1]);

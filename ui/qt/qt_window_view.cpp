@@ -436,7 +436,7 @@ void QtWindowView::OnWindowClosed() {
     if (!inCloseEvent_) {
         close();  // closeEvent accepts: the record is closed already
     }
-    emit Closed();
+    Q_EMIT Closed();
     if (quitOnClose_) {
         // Posted, so the loop ends after this event; without a running loop it does nothing.
         QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);

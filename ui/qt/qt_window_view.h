@@ -37,7 +37,7 @@ class QtWindowView : public QWidget {
     // Whether an allowed close also ends the application's event loop (default: yes).
     void SetQuitOnClose(bool quit) { quitOnClose_ = quit; }
 
-  signals:
+  Q_SIGNALS:
     // The window record closed (by the close box or by the logic) and the widget is hidden.
     void Closed();
 
