@@ -34,6 +34,18 @@ struct QtWindowView::Mirror {
     std::vector<std::string> items;
     const ImageList* imageList = nullptr;
     int imageIndex = 0;
+
+    // Each step copies one aspect when it differs from what was pushed last (or on the first
+    // push) and returns whether the widget may look different now.
+    bool PushText(bool first);
+    bool PushFont(bool first, const Font& windowFont);
+    bool PushLook(bool first);
+    void PushHint(bool first);
+    bool PushListItems(bool first);
+    bool PushChecked();
+    bool PushImage(bool first);
+    // Returns whether the widget's geometry or visibility changed.
+    bool PushGeometry(bool first);
 };
 
 namespace {
@@ -120,6 +132,25 @@ void ApplyItems(QComboBox* list, const std::vector<std::string>& items) {
     for (const auto& item : items) {
         list->addItem(ToQString(item));
     }
+}
+
+// The half of the overlap of two rectangles that lies nearer the other one's middle, split
+// across the overlap's shorter side; empty when they do not overlap.
+QRect HalfLostTo(const QRect& own, const QRect& theirs) {
+    const QRect overlap = own & theirs;
+    if (overlap.isEmpty()) {
+        return QRect();
+    }
+    if (overlap.height() <= overlap.width()) {
+        const int middle = overlap.top() + overlap.height() / 2;
+        return own.top() <= theirs.top()
+                   ? QRect(overlap.left(), middle, overlap.width(), overlap.bottom() - middle + 1)
+                   : QRect(overlap.left(), overlap.top(), overlap.width(), middle - overlap.top());
+    }
+    const int middle = overlap.left() + overlap.width() / 2;
+    return own.left() <= theirs.left()
+               ? QRect(middle, overlap.top(), overlap.right() - middle + 1, overlap.height())
+               : QRect(overlap.left(), overlap.top(), middle - overlap.left(), overlap.height());
 }
 
 }  // namespace
@@ -236,76 +267,96 @@ void QtWindowView::PushWindow() {
     }
 }
 
-// Returns whether the widget's geometry or visibility changed.
-bool QtWindowView::PushControl(Mirror& mirror) {
-    const Control& record = *mirror.record;
-    QWidget* widget = mirror.widget;
-    const QSignalBlocker blocker(widget);
-    const bool first = !mirror.pushed;
-    const QRect before = widget->isHidden() ? QRect() : widget->geometry();
-    bool touched = first;
-    mirror.pushed = true;
+bool QtWindowView::Mirror::PushText(bool first) {
+    if (!first && text == record->text) {
+        return false;
+    }
+    ApplyText(widget, record->kind, ToQString(record->text));
+    text = record->text;
+    return true;
+}
 
-    if (first || mirror.text != record.text) {
-        touched = true;
-        ApplyText(widget, record.kind, ToQString(record.text));
-        mirror.text = record.text;
+bool QtWindowView::Mirror::PushFont(bool first, const Font& windowFont) {
+    const Font resolved = ResolveFont(record, windowFont);
+    if (!first && font == resolved) {
+        return false;
     }
-    const Font font = ResolveFont(&record, window_.font);
-    if (first || !(mirror.font == font)) {
-        touched = true;
-        widget->setFont(ToQFont(font, window_.font));
-        mirror.font = font;
-    }
-    if (first || mirror.textColour != record.textColour ||
-        mirror.backgroundColour != record.backgroundColour || mirror.enabled != record.enabled) {
-        ApplyPalette(widget, record);
-        touched = true;
-        mirror.textColour = record.textColour;
-        mirror.backgroundColour = record.backgroundColour;
-    }
-    if (first || mirror.enabled != record.enabled) {
-        if (record.kind != ControlKind::GroupBox) {
-            widget->setEnabled(record.enabled);
-        }
-        mirror.enabled = record.enabled;
-    }
-    if (first || mirror.hint != record.hint) {
-        widget->setToolTip(ToQString(record.hint));
-        mirror.hint = record.hint;
-    }
-    if (record.kind == ControlKind::DropDownList) {
-        auto* list = static_cast<QComboBox*>(widget);
-        if (first || mirror.items != record.items) {
-            ApplyItems(list, record.items);
-            mirror.items = record.items;
-        }
-        if (list->currentIndex() != record.selectedItem) {
-            touched = true;
-            list->setCurrentIndex(record.selectedItem);
-        }
-    }
-    if (record.kind == ControlKind::CheckBox || record.kind == ControlKind::RadioButton) {
-        auto* button = static_cast<QAbstractButton*>(widget);
-        if (button->isChecked() != record.checked) {
-            touched = true;
-            button->setChecked(record.checked);
-        }
-    }
-    if (record.kind == ControlKind::Picture &&
-        (first || mirror.imageList != record.imageList || mirror.imageIndex != record.imageIndex)) {
-        touched = true;
-        static_cast<PictureWidget*>(widget)->SetImage(record.imageList, record.imageIndex);
-        mirror.imageList = record.imageList;
-        mirror.imageIndex = record.imageIndex;
-    }
+    widget->setFont(ToQFont(resolved, windowFont));
+    font = resolved;
+    return true;
+}
 
-    QSize size(record.width, record.height);
-    if (record.autoSize) {
-        const QSize hint = widget->sizeHint();
-        size = QSize(hint.width(), record.height > 0 ? record.height : hint.height());
+// Colours and the enabled state together: a disabled group box greys its caption by palette.
+bool QtWindowView::Mirror::PushLook(bool first) {
+    if (!first && textColour == record->textColour &&
+        backgroundColour == record->backgroundColour && enabled == record->enabled) {
+        return false;
     }
-    const QRect geometry(record.left, record.top, size.width(), size.height());
+    ApplyPalette(widget, *record);
+    textColour = record->textColour;
+    backgroundColour = record->backgroundColour;
+    if (first || enabled != record->enabled) {
+        if (record->kind != ControlKind::GroupBox) {
+            widget->setEnabled(record->enabled);
+        }
+        enabled = record->enabled;
+    }
+    return true;
+}
+
+void QtWindowView::Mirror::PushHint(bool first) {
+    if (first || hint != record->hint) {
+        widget->setToolTip(ToQString(record->hint));
+        hint = record->hint;
+    }
+}
+
+bool QtWindowView::Mirror::PushListItems(bool first) {
+    if (record->kind != ControlKind::DropDownList) {
+        return false;
+    }
+    auto* list = static_cast<QComboBox*>(widget);
+    if (first || items != record->items) {
+        ApplyItems(list, record->items);
+        items = record->items;
+    }
+    if (list->currentIndex() == record->selectedItem) {
+        return false;
+    }
+    list->setCurrentIndex(record->selectedItem);
+    return true;
+}
+
+bool QtWindowView::Mirror::PushChecked() {
+    if (record->kind != ControlKind::CheckBox && record->kind != ControlKind::RadioButton) {
+        return false;
+    }
+    auto* button = static_cast<QAbstractButton*>(widget);
+    if (button->isChecked() == record->checked) {
+        return false;
+    }
+    button->setChecked(record->checked);
+    return true;
+}
+
+bool QtWindowView::Mirror::PushImage(bool first) {
+    if (record->kind != ControlKind::Picture ||
+        (!first && imageList == record->imageList && imageIndex == record->imageIndex)) {
+        return false;
+    }
+    static_cast<PictureWidget*>(widget)->SetImage(record->imageList, record->imageIndex);
+    imageList = record->imageList;
+    imageIndex = record->imageIndex;
+    return true;
+}
+
+bool QtWindowView::Mirror::PushGeometry(bool first) {
+    QSize size(record->width, record->height);
+    if (record->autoSize) {
+        const QSize sizeHint = widget->sizeHint();
+        size = QSize(sizeHint.width(), record->height > 0 ? record->height : sizeHint.height());
+    }
+    const QRect geometry(record->left, record->top, size.width(), size.height());
     bool changed = false;
     bool raise = false;
     if (first || widget->geometry() != geometry) {
@@ -313,74 +364,86 @@ bool QtWindowView::PushControl(Mirror& mirror) {
         changed = true;
         raise = true;
     }
-    if (first || widget->isHidden() == record.visible) {
-        widget->setVisible(record.visible);
+    if (first || widget->isHidden() == record->visible) {
+        widget->setVisible(record->visible);
         changed = true;
-        raise = raise || record.visible;
+        raise = raise || record->visible;
     }
     // A label just moved or shown is drawn over its siblings, as the last one painted would
     // be: the marker that walks over the keys stays visible on top of the chord's markers.
-    if (raise && !first && record.kind == ControlKind::Label) {
+    if (raise && !first && record->kind == ControlKind::Label) {
         widget->raise();
     }
-    if (touched || changed) {
-        const QPoint offset = widget->parentWidget()->mapTo(this, QPoint(0, 0));
-        dirty_ += before.translated(offset);
-        if (!widget->isHidden()) {
-            dirty_ += widget->geometry().translated(offset);
-        }
+    return changed;
+}
+
+// Returns whether the widget's geometry or visibility changed.
+bool QtWindowView::PushControl(Mirror& mirror) {
+    QWidget* widget = mirror.widget;
+    const QSignalBlocker blocker(widget);
+    const bool first = !mirror.pushed;
+    const QRect before = widget->isHidden() ? QRect() : widget->geometry();
+    mirror.pushed = true;
+
+    bool touched = mirror.PushText(first);
+    touched = mirror.PushFont(first, window_.font) || touched;
+    touched = mirror.PushLook(first) || touched;
+    mirror.PushHint(first);
+    touched = mirror.PushListItems(first) || touched;
+    touched = mirror.PushChecked() || touched;
+    touched = mirror.PushImage(first) || touched;
+    const bool changed = mirror.PushGeometry(first);
+    if (first || touched || changed) {
+        MarkDirty(*widget, before);
     }
     return changed;
+}
+
+// Both the old and the new place of a widget need painting.
+void QtWindowView::MarkDirty(const QWidget& widget, const QRect& before) {
+    const QPoint offset = widget.parentWidget()->mapTo(this, QPoint(0, 0));
+    dirty_ += before.translated(offset);
+    if (!widget.isHidden()) {
+        dirty_ += widget.geometry().translated(offset);
+    }
 }
 
 // Neighbouring buttons may overlap (22 px high, 18 px apart). Each button's mask gives it its
 // own half of every overlap, so a press lands on the button whose middle is nearer.
 void QtWindowView::UpdateHitMasks() {
     for (const auto& mirror : mirrors_) {
-        if (!IsButton(mirror->record->kind)) {
+        if (IsButton(mirror->record->kind)) {
+            ApplyMask(*mirror->widget, HitRegion(*mirror));
+        }
+    }
+}
+
+// The part of a button's own rectangle (in its coordinates) that no nearer neighbour claims.
+QRegion QtWindowView::HitRegion(const Mirror& mirror) const {
+    const QWidget* widget = mirror.widget;
+    QRegion region(widget->rect());
+    if (widget->isHidden()) {
+        return region;
+    }
+    const QRect own = widget->geometry();
+    for (const auto& other : mirrors_) {
+        const QWidget* otherWidget = other->widget;
+        if (other.get() == &mirror || !IsButton(other->record->kind) || otherWidget->isHidden() ||
+            otherWidget->parentWidget() != widget->parentWidget()) {
             continue;
         }
-        QWidget* widget = mirror->widget;
-        const QRect own = widget->geometry();
-        QRegion region(widget->rect());
-        if (!widget->isHidden()) {
-            for (const auto& other : mirrors_) {
-                QWidget* otherWidget = other->widget;
-                if (other == mirror || !IsButton(other->record->kind) || otherWidget->isHidden() ||
-                    otherWidget->parentWidget() != widget->parentWidget()) {
-                    continue;
-                }
-                const QRect theirs = otherWidget->geometry();
-                const QRect overlap = own & theirs;
-                if (overlap.isEmpty()) {
-                    continue;
-                }
-                QRect lost;
-                if (overlap.height() <= overlap.width()) {
-                    const int middle = overlap.top() + overlap.height() / 2;
-                    lost = own.top() <= theirs.top()
-                               ? QRect(overlap.left(), middle, overlap.width(),
-                                       overlap.bottom() - middle + 1)
-                               : QRect(overlap.left(), overlap.top(), overlap.width(),
-                                       middle - overlap.top());
-                } else {
-                    const int middle = overlap.left() + overlap.width() / 2;
-                    lost = own.left() <= theirs.left()
-                               ? QRect(middle, overlap.top(), overlap.right() - middle + 1,
-                                       overlap.height())
-                               : QRect(overlap.left(), overlap.top(), middle - overlap.left(),
-                                       overlap.height());
-                }
-                region -= lost.translated(-own.topLeft());
-            }
+        region -= HalfLostTo(own, otherWidget->geometry()).translated(-own.topLeft());
+    }
+    return region;
+}
+
+void QtWindowView::ApplyMask(QWidget& widget, const QRegion& region) {
+    if (region == QRegion(widget.rect())) {
+        if (!widget.mask().isEmpty()) {
+            widget.clearMask();
         }
-        if (region == QRegion(widget->rect())) {
-            if (!widget->mask().isEmpty()) {
-                widget->clearMask();
-            }
-        } else if (widget->mask() != region) {
-            widget->setMask(region);
-        }
+    } else if (widget.mask() != region) {
+        widget.setMask(region);
     }
 }
 

@@ -32,7 +32,6 @@ class QtWindowView : public QWidget {
 
     // The widget that mirrors a record, or nullptr for a record of another window.
     QWidget* WidgetFor(const Control& record) const;
-    Window& window() const { return window_; }
 
     // Whether an allowed close also ends the application's event loop (default: yes).
     void SetQuitOnClose(bool quit) { quitOnClose_ = quit; }
@@ -52,7 +51,10 @@ class QtWindowView : public QWidget {
     void Connect(Mirror& mirror);
     void PushWindow();
     bool PushControl(Mirror& mirror);
+    void MarkDirty(const QWidget& widget, const QRect& before);
     void UpdateHitMasks();
+    QRegion HitRegion(const Mirror& mirror) const;
+    static void ApplyMask(QWidget& widget, const QRegion& region);
     void CentreOnScreen();
     void OnWindowClosed();
 
