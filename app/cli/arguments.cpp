@@ -236,7 +236,9 @@ std::string UsageText() {
         "  --octave-higher      MIDI notes one octave higher\n"
         "  -h, --help           print this help and exit\n"
         "Values may also be given as --lang=fr, --inversion=1.\n\n"
-        "Exit status: 0 on success; 2 on bad input, with one line on standard error.\n";
+        "Exit status: 0 on success; 2 on bad input, with one line on standard error.\n\n"
+        "To name the chord of played notes: vorlane-cli identify NOTE..., or vorlane-cli\n"
+        "listen for a MIDI keyboard; vorlane-cli identify --help tells more.\n";
     return text;
 }
 

@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "app/cli/identify.h"
 #include "midi/midi_out.h"
 #include "theory/scale.h"
 
@@ -29,6 +30,9 @@ std::string ComposeLookup(const CliRequest& request) {
 }
 
 int RunCli(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
+    if (!args.empty() && args.front() == "identify") {
+        return RunIdentify(args.subspan(1), out, err);
+    }
     const ParseOutcome outcome = ParseArguments(args);
     switch (outcome.action) {
         case CliAction::ShowHelp:

@@ -48,3 +48,45 @@ TEST(CliProcess, LookUpOnStdoutAndErrorsOnStderr) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(CliProcess, IdentifyStatusesAndStreams) {
+    const Process named = RunExecutable("identify E3 G3 C4", "2>/dev/null");
+    EXPECT_EQ(named.status, 0);
+    EXPECT_EQ(named.captured,
+              "Musical scale C:   C - D - E - F - G - A - B - C\n"
+              "Compatible chords (Circle of Fifths): C, F, G, Dm, Am, Em, B\xC2\xB0 (DIM)\n"
+              "Chord C:   C - E - G\n"
+              "Keys: 13 5 8\n"
+              "MIDI: 60 52 55\n");
+
+    struct Failure {
+        std::string arguments;
+        int status;
+        std::string err;
+    };
+    const std::vector<Failure> failures = {
+        {"identify C4 C#4 D4", 1, "vorlane-cli: the notes 60 61 62 name no chord\n"},
+        {"identify 60", 1, "vorlane-cli: the notes 60 name no chord\n"},
+        {"identify", 2,
+         "vorlane-cli: missing NOTE; usage: vorlane-cli identify [--lang en|fr|nl] [--sharp] "
+         "[--octave-higher] NOTE...\n"},
+        {"identify C4 E4 X4", 2,
+         "vorlane-cli: unknown or out-of-range note \"X4\"; accepted: 0 to 127, or a letter A-G, "
+         "an optional b or #, and an octave -1 to 9 (C4 = 60), from C-1 to G9\n"},
+        {"identify --inversion 1 C4 E4 G4", 2,
+         "vorlane-cli: option \"--inversion\" does not apply to identify; usage: vorlane-cli "
+         "identify [--lang en|fr|nl] [--sharp] [--octave-higher] NOTE...\n"},
+        {"identify --lang de C4 E4 G4", 2,
+         "vorlane-cli: unknown language \"de\"; accepted: en, fr, nl\n"},
+    };
+    for (const Failure& failure : failures) {
+        const Process out = RunExecutable(failure.arguments, "2>/dev/null");
+        EXPECT_EQ(out.status, failure.status) << failure.arguments;
+        EXPECT_EQ(out.captured, "") << failure.arguments;
+        EXPECT_EQ(RunExecutable(failure.arguments, "2>&1 >/dev/null").captured, failure.err);
+    }
+}
+
+}  // namespace
