@@ -92,8 +92,8 @@ NamingParse ParseNamingArguments(std::span<const std::string_view> args, bool id
         const bool option = arg.size() > 1 && arg[0] == '-' && !(arg[1] >= '0' && arg[1] <= '9');
         if (!option) {
             if (!identify) {
-                return Fail("listen takes no notes (got " + Quoted(arg) + "); usage: " +
-                            std::string{synopsis});
+                return Fail("listen takes no notes (got " + Quoted(arg) +
+                            "); usage: " + std::string{synopsis});
             }
             const std::optional<int> note = ParseNote(arg);
             if (!note) {
