@@ -6,10 +6,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <functional>
+
+#include <pwd.h>
+#include <unistd.h>
 
 #include "tests/gui/qt_printers.h"
 #include "ui/qt/qt_dialogs.h"
@@ -104,6 +108,11 @@ TEST(QtDialogsTest, RealSaveDialogTakesATypedNameWithTheDefaultSuffix) {
     });
     EXPECT_TRUE(dialogs.RunSaveDialog(record));
     EXPECT_EQ(QString::fromStdString(record.fileName), folder.filePath("typed.txt"));
+    // The dialog keeps its state in QtProject.conf: in the test's own home, not the account's.
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    EXPECT_TRUE(QFile::exists(config + QStringLiteral("/QtProject.conf")));
+    EXPECT_TRUE(config.startsWith(QDir::homePath()));
+    EXPECT_NE(QDir::homePath(), QString::fromLocal8Bit(getpwuid(getuid())->pw_dir));
 }
 
 TEST(QtDialogsTest, ErrorAndAboutBoxesShowWhatTheyAreGiven) {

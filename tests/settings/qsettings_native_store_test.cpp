@@ -13,10 +13,11 @@ namespace {
 TEST(QSettingsNativeStore, LivesInVorlaneConfUnderTheConfigFolder) {
     const char* config = std::getenv("XDG_CONFIG_HOME");
     // Without a redirected config folder this would write the user's real settings.
-    if (config == nullptr || QString(config).indexOf("xdg-config") < 0) {
+    if (config == nullptr ||
+        QString::fromUtf8(config).indexOf(QStringLiteral("vorlane-test-home")) < 0) {
         GTEST_SKIP() << "XDG_CONFIG_HOME does not point at a test folder";
     }
-    const QString file = QString(config) + "/Vorlane.conf";
+    const QString file = QString::fromUtf8(config) + QStringLiteral("/Vorlane.conf");
     QFile::remove(file);
     QSettingsStore store;
     EXPECT_EQ(store.ReadText("Midi"), std::nullopt);

@@ -36,7 +36,8 @@ TEST(ChordTypeTable, EveryTypeSoundsItsIntervals) {
         EXPECT_EQ(semitones, want.semitones) << row.typeName;
         EXPECT_EQ(row.invertible, testing::ExpectInvertible(t)) << row.typeName;
         // The placeholder is the suffix after an "X" standing for the root; major has none.
-        EXPECT_EQ(row.placeholderCaption, t == 0 ? "Basis" : "X" + std::string{row.suffix});
+        const std::string placeholder = std::string{"X"}.append(row.suffix);
+        EXPECT_EQ(row.placeholderCaption, t == 0 ? "Basis" : placeholder);
     }
 }
 
