@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "i18n/language_texts.h"
 #include "keyboard/key_markers.h"
@@ -146,6 +147,11 @@ class MainWindow {
     void ResetRememberedChords();
     void RememberChord();
     void SaveChords();
+
+    // Keyboard and screen-reader access: focus order, shortcuts, copy, the keys as items.
+    void SetUpAccess();
+    void ApplyAccessTexts(const LanguageTexts& texts);
+    std::vector<ui::AccessibleItem> KeyboardKeys() const;
 
     // Window lifecycle.
     void OnFirstShow();

@@ -74,6 +74,7 @@ void MainWindow::ApplyLanguage() {
     set(PianoArpeggioButton, t.pianoArpeggioButton);
     set(GuitarArpeggioButton, t.guitarArpeggioButton);
     set(OctaveHigherCheck, t.octaveHigherCheck);
+    ApplyAccessTexts(t);
     window.caption = ProductName + " " + std::string{VersionText};
 }
 

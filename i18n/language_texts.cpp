@@ -35,6 +35,8 @@ constexpr LanguageTexts English{
     .guitarArpeggioButton = "Guitar Arpeggio",
     .octaveHigherCheck = "1 Octave Higher",
     .chordListHeader = "Selected Chords",
+    .keyboardName = "Keyboard",
+    .copyItem = "Copy",
 };
 
 constexpr LanguageTexts French{
@@ -69,6 +71,8 @@ constexpr LanguageTexts French{
     .guitarArpeggioButton = "Arpège de Guitare",
     .octaveHigherCheck = "1 Octave plus haut",
     .chordListHeader = "Accords sélectionnés",
+    .keyboardName = "Clavier",
+    .copyItem = "Copier",
 };
 
 constexpr LanguageTexts Dutch{
@@ -101,6 +105,8 @@ constexpr LanguageTexts Dutch{
     .guitarArpeggioButton = "Guitar Arpeggio",
     .octaveHigherCheck = "1 Octaaf Hoger",
     .chordListHeader = "Geselecteerde Akkoorden",
+    .keyboardName = "Klavier",
+    .copyItem = "Kopiëren",
 };
 
 }  // namespace

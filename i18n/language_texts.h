@@ -39,6 +39,9 @@ struct LanguageTexts {
     std::string_view octaveHigherCheck;
 
     std::string_view chordListHeader;  // first line of a saved chord list
+
+    std::string_view keyboardName;  // what a screen reader calls the keyboard picture
+    std::string_view copyItem;      // context menu of the text lines
 };
 
 const LanguageTexts& TextsFor(Language language);

@@ -104,6 +104,24 @@ void Window::SetItems(Control& list, std::vector<std::string> items) {
     list.selectedItem = list.items.empty() ? -1 : 0;
 }
 
+bool Window::PressShortcut(std::string_view keys) {
+    for (const Shortcut& s : shortcuts) {
+        if (s.keys == keys) {
+            if (s.action) {
+                s.action();
+            }
+            return true;
+        }
+    }
+    return false;
+}
+
+void Window::Copy(const std::string& text) {
+    if (onCopy) {
+        onCopy(text);
+    }
+}
+
 void Window::Show() {
     shown_ = true;
     if (onShow) {

@@ -44,6 +44,24 @@ struct ImageList {
     Rgb transparent{255, 255, 255};
 };
 
+// A part drawn inside a control that a screen reader still tells apart (a key of the keyboard
+// picture); its place is in the control's own coordinates.
+struct AccessibleItem {
+    std::string name;
+    bool selected = false;
+    bool current = false;  // the part the program is acting on right now
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    friend bool operator==(const AccessibleItem&, const AccessibleItem&) = default;
+};
+
+struct MenuItem {
+    std::string text;
+    std::function<void()> onChoose;
+};
+
 // One control of a window: everything the program logic reads or writes, and nothing of any
 // toolkit. A view mirrors these records on screen.
 struct Control {
@@ -68,10 +86,22 @@ struct Control {
     const ImageList* imageList = nullptr;
     int imageIndex = 0;
 
+    // For screen readers: the name of a picture, and the parts drawn in it (read at each push).
+    std::string accessibleName;
+    std::function<std::vector<AccessibleItem>()> accessibleItems;
+    bool announceChanges = false;  // a screen reader is told each new text of this label
+    std::vector<MenuItem> contextMenu;
+
     std::function<void()> onClick;   // buttons, check boxes, radio buttons
     std::function<void()> onChange;  // drop-down list: the user chose another item
 
     bool IsRadioButton() const { return kind == ControlKind::RadioButton; }
+};
+
+// A key combination in portable form ("Ctrl+S", "F1") and what it does.
+struct Shortcut {
+    std::string keys;
+    std::function<void()> action;
 };
 
 // A top-level window: its own properties and its controls in creation order.
@@ -111,6 +141,17 @@ class Window {
 
     // Replaces the items of a list; the first item added to an empty list becomes selected.
     static void SetItems(Control& list, std::vector<std::string> items);
+
+    // The order of keyboard focus. A radio button stands for its set: Tab enters a set on its
+    // chosen button, and the arrow keys move the choice (ui/focus.h).
+    std::vector<Control*> focusOrder;
+    std::vector<Shortcut> shortcuts;
+    // Runs the shortcut with these keys; false when there is none.
+    bool PressShortcut(std::string_view keys);
+
+    // Puts a text on the clipboard, through the view (or a test).
+    std::function<void(const std::string&)> onCopy;
+    void Copy(const std::string& text);
 
     // Lifecycle, driven by the view (or a test).
     std::function<bool()> onCloseRequest;  // answers whether the window may close

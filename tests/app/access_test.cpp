@@ -1,0 +1,148 @@
+#include "tests/app/main_window_fixture.h"
+#include "ui/focus.h"
+
+namespace vorlane::testing {
+namespace {
+
+using ui::Arrow;
+
+std::vector<std::string> TabWalk(const ui::Window& w, bool backward) {
+    std::vector<std::string> names;
+    const ui::Control* at = ui::NextTabStop(w, nullptr, backward);
+    for (const ui::Control* c = at; c != nullptr && names.size() < 40;) {
+        names.push_back(c->name);
+        c = ui::NextTabStop(w, c, backward);
+        if (c == at) {
+            break;
+        }
+    }
+    return names;
+}
+
+TEST_F(FormTest, TabEntersEachSetOnItsChoiceAndSkipsWhatCannotBeUsed) {
+    StartWith("Engels", "GeenMidi", "Laag");
+    const std::vector<std::string> start = {
+        "FlatRootButtonC", "VariationButton0", "InversionSelector", "NotesOnPianoCheck",
+        "EnglishButton",   "InfoButton",       "RememberButton",    "NoSoundButton",
+        "OctaveHigherCheck"};  // Save is disabled while nothing is remembered
+    EXPECT_EQ(TabWalk(form->window, false), start);
+    std::vector<std::string> back(start.rbegin(), start.rend());
+    EXPECT_EQ(TabWalk(form->window, true), back);
+
+    Click(form->HammondButton);
+    Click(Sharp(6));
+    Click(Variation(13));  // a ninth cannot be inverted: the list is hidden
+    Click(form->RememberButton);
+    EXPECT_EQ(TabWalk(form->window, false),
+              (std::vector<std::string>{"SharpRootButtonF#", "VariationButton13",
+                                        "NotesOnPianoCheck", "EnglishButton", "InfoButton",
+                                        "SaveButton", "HammondButton", "OctaveHigherCheck"}));
+}
+
+TEST_F(FormTest, ArrowKeysChooseAlongColumnsAndRowsExactlyAsClicks) {
+    StartWith("Engels", "Hammond", "Laag");
+    ui::Window& w = form->window;
+    auto arrow = [&](ui::Control* from, Arrow a) { return ui::ChooseByArrow(w, *from, a); };
+
+    midi.Clear();
+    EXPECT_EQ(arrow(Flat(0), Arrow::Down), Flat(1));
+    EXPECT_EQ(form->ChordLineLabel->text, "Chord Db:   Db - F - Ab");
+    EXPECT_EQ(NoteOns(), (std::vector<std::pair<std::int64_t, int>>{{0, 49}, {0, 53}, {0, 56}}));
+    EXPECT_EQ(arrow(Flat(1), Arrow::Right), Sharp(1));
+    EXPECT_EQ(form->ChordLineLabel->text, "Chord C#:   C# - F - G#");
+    EXPECT_EQ(arrow(Sharp(1), Arrow::Right), nullptr);
+    EXPECT_EQ(arrow(Sharp(1), Arrow::Up), Sharp(0));
+    EXPECT_EQ(arrow(Sharp(0), Arrow::Up), nullptr) << "no wrap at the top";
+    Flat(1)->enabled = false;
+    EXPECT_EQ(arrow(Sharp(0), Arrow::Left), Flat(0));
+    EXPECT_EQ(arrow(Flat(0), Arrow::Down), Flat(2)) << "a disabled button is passed over";
+    Flat(1)->enabled = true;
+
+    EXPECT_EQ(arrow(Variation(0), Arrow::Right), Variation(12));
+    EXPECT_EQ(arrow(Variation(12), Arrow::Down), Variation(13));
+    EXPECT_EQ(arrow(Variation(13), Arrow::Left), Variation(1));
+    EXPECT_TRUE(Variation(1)->checked);
+    EXPECT_FALSE(Variation(13)->checked);
+    // A row answers every arrow along it, a column too.
+    EXPECT_EQ(arrow(form->HammondButton, Arrow::Down), form->PianoArpeggioButton);
+    loop.RunUntilIdle();
+    EXPECT_EQ(arrow(form->PianoArpeggioButton, Arrow::Up), form->HammondButton);
+    EXPECT_EQ(arrow(form->EnglishButton, Arrow::Right), form->FrenchButton);
+    EXPECT_EQ(form->ChordLineLabel->text, "Accord Dm:   D - F - A");
+    EXPECT_EQ(settings.Values().at("Taal"), "Frans");
+    EXPECT_EQ(arrow(form->NotesOnPianoCheck, Arrow::Down), nullptr);
+
+    // While an arpeggio plays its sets are locked: no arrow moves the choice.
+    Click(form->GuitarArpeggioButton);
+    Click(Flat(0));
+    ASSERT_TRUE(form->playing);
+    EXPECT_EQ(arrow(Flat(0), Arrow::Down), nullptr);
+    EXPECT_EQ(ui::NextTabStop(w, nullptr, false), form->InfoButton);
+}
+
+TEST_F(FormTest, ShortcutsFollowTheirButtonsAndCopyGivesTheLineAsShown) {
+    StartWith("Frans", "Piano", "Laag");
+    std::vector<std::string> copied;
+    form->window.onCopy = [&](const std::string& text) { copied.push_back(text); };
+    ui::Window& w = form->window;
+
+    Click(Sharp(6));
+    EXPECT_TRUE(w.PressShortcut("Ctrl+C"));
+    EXPECT_EQ(form->ScaleLineLabel->contextMenu.at(0).text, "Copier");
+    form->ScaleLineLabel->contextMenu[0].onChoose();
+    ASSERT_EQ(copied.size(), 2u);
+    EXPECT_EQ(copied[0], "Accord F#:   F# - A# - C#");
+    EXPECT_EQ(copied[1], form->ScaleLineLabel->text);
+
+    EXPECT_TRUE(w.PressShortcut("Ctrl+S"));
+    EXPECT_TRUE(dialogs.shownSaveDialogs.empty()) << "nothing remembered: Save is disabled";
+    Click(form->RememberButton);
+    w.PressShortcut("Ctrl+S");
+    EXPECT_EQ(dialogs.shownSaveDialogs.size(), 1u);
+    w.PressShortcut("F1");
+    EXPECT_EQ(dialogs.abouts.size(), 1u);
+
+    ASSERT_TRUE(form->playing);
+    w.PressShortcut("Ctrl+Q");
+    EXPECT_FALSE(w.IsClosed()) << "the close waits for the arpeggio";
+    loop.RunUntilIdle();
+    EXPECT_TRUE(w.IsClosed());
+    EXPECT_FALSE(w.PressShortcut("Ctrl+X"));
+}
+
+TEST_F(FormTest, KeyboardKeysAreNamedInTheSpellingAndMarkTheChord) {
+    StartWith("Nederlands", "Guitar", "Laag");
+    auto keys = [&] { return form->KeyboardPicture->accessibleItems(); };
+    auto marked = [&](bool ui::AccessibleItem::*flag) {
+        std::vector<std::string> names;
+        for (const ui::AccessibleItem& k : keys()) {
+            if (k.*flag) {
+                names.push_back(k.name);
+            }
+        }
+        return names;
+    };
+    EXPECT_EQ(form->KeyboardPicture->accessibleName, "Klavier");
+    EXPECT_EQ(form->LogoPicture->accessibleName, "Vorlane");
+    ASSERT_EQ(keys().size(), 36u);
+    EXPECT_EQ(keys()[1].name, "Db3");
+    EXPECT_EQ(keys()[35].name, "B5");
+    EXPECT_EQ(marked(&ui::AccessibleItem::selected), (std::vector<std::string>{"C3", "E3", "G3"}));
+
+    Click(Sharp(6));
+    loop.RunUntilIdle();
+    Click(Variation(5));  // F# m7, an arpeggio: the walking marker is the current key
+    EXPECT_EQ(keys()[1].name, "C#3");
+    EXPECT_EQ(marked(&ui::AccessibleItem::selected),
+              (std::vector<std::string>{"F#3", "A3", "C#4", "E4"}));
+    EXPECT_EQ(marked(&ui::AccessibleItem::current), std::vector<std::string>{"F#3"});
+    loop.RunUntilIdle();
+    EXPECT_TRUE(marked(&ui::AccessibleItem::current).empty());
+
+    Click(form->EnglishButton);
+    EXPECT_EQ(form->KeyboardPicture->accessibleName, "Keyboard");
+    EXPECT_EQ(form->ChordLineLabel->contextMenu.at(0).text, "Copy");
+}
+
+}  // namespace
+}  // namespace vorlane::testing
