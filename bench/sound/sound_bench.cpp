@@ -213,7 +213,7 @@ void MeasureCpu(const Args& args) {
         options.idleStop = idleStop ? 1000ms : 0ms;
         FluidSynthMidiOut synth{options};
         synth.Open();
-        if (synth.GetState() != FluidSynthMidiOut::State::Ready) {
+        if (!synth.AudioRunning()) {
             std::printf("cpu: no audio driver started\n");
             return;
         }

@@ -1,22 +1,15 @@
 #pragma once
 
 #include <chrono>
-#include <condition_variable>
 #include <cstdint>
 #include <map>
-#include <mutex>
-#include <optional>
+#include <memory>
 #include <span>
 #include <string>
 #include <thread>
-#include <utility>
 #include <vector>
 
 #include "midi/midi_out.h"
-
-typedef struct _fluid_hashtable_t fluid_settings_t;
-typedef struct _fluid_synth_t fluid_synth_t;
-typedef struct _fluid_audio_driver_t fluid_audio_driver_t;
 
 namespace vorlane {
 
@@ -43,14 +36,24 @@ struct FluidSynthOptions {
     // by the next note, because rendering silence costs several percent of a core. Zero keeps
     // it running.
     std::chrono::milliseconds idleStop{5000};
+    // A driver that has not asked for audio for this long is taken for dead or hung (server
+    // killed or frozen) and replaced when sound is next wanted.
+    std::chrono::milliseconds driverStall{500};
+    // Close waits this long for the worker, then leaves it to finish on its own.
+    std::chrono::milliseconds closeWait{300};
     // Extra FluidSynth string settings, e.g. {"audio.pulseaudio.server", "unix:/run/x"}.
     std::map<std::string, std::string> stringSettings;
 };
 
+namespace synth {
+class SynthCore;
+}
+
 // Device 0: an embedded FluidSynth playing a GM SoundFont on the desktop's audio. Every
-// MidiOut call comes from one thread (the GUI thread); FluidSynth's audio thread and this
-// class's worker thread are internal. Any failure (no SoundFont, no audio device) leaves a
-// silent device.
+// MidiOut call comes from one thread (the GUI thread) and never waits for the audio server;
+// FluidSynth's audio thread and this class's worker thread are internal. Without a SoundFont
+// the device is silent; without a working audio driver it stays ready and tries again with
+// the next note, so sound comes back once the server is (back) up.
 class FluidSynthMidiOut final : public MidiOut {
   public:
     enum class State { Closed, Loading, Ready, Silent };
@@ -69,6 +72,7 @@ class FluidSynthMidiOut final : public MidiOut {
     State GetState() const;
     // Blocks until a background Open has finished; returns whether the synth is Ready.
     bool WaitUntilLoaded();
+    // Whether an audio driver is rendering the synth: false once one has stalled.
     bool AudioRunning() const;
     std::string SoundFontPath() const;
     std::string AudioDriverName() const;  // the driver that opened last, empty if none did
@@ -78,33 +82,14 @@ class FluidSynthMidiOut final : public MidiOut {
     // (buffers untouched) when there is no synth or an audio driver owns it.
     bool Render(std::span<float> left, std::span<float> right);
 
+    // A Close that cannot finish at once (a hung audio server) leaves the rest to threads of
+    // their own. Waits until every such thread of the process has ended; for tests and benches.
+    static bool WaitForBackgroundThreads(std::chrono::milliseconds limit);
+
   private:
-    void Load();
-    void Supervise();
-    void StopAudioIfIdle(std::unique_lock<std::mutex>& lock,
-                         std::chrono::steady_clock::time_point& lastSound);
-    void StartAudio(std::unique_lock<std::mutex>& lock);
-    void PlayPending();
-    void TearDown();
-
     const FluidSynthOptions options_;
-
-    mutable std::mutex mutex_;
-    std::condition_variable changed_;
-    State state_ = State::Closed;
-    bool stopRequested_ = false;
-    bool audioWanted_ = false;
-    std::optional<std::uint8_t> pendingProgram_;
-    std::vector<std::pair<std::uint8_t, std::uint8_t>> pendingNotes_;
+    std::shared_ptr<synth::SynthCore> core_;
     std::thread worker_;
-
-    // Created and destroyed while no other thread uses them; driver_ changes under mutex_.
-    fluid_settings_t* settings_ = nullptr;
-    fluid_synth_t* synth_ = nullptr;
-    fluid_audio_driver_t* driver_ = nullptr;
-    bool sdlAudioStarted_ = false;
-    std::string soundFont_;
-    std::string driverName_;
 };
 
 }  // namespace vorlane

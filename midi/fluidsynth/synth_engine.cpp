@@ -3,10 +3,13 @@
 #include <SDL.h>
 #include <alsa/asoundlib.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <mutex>
+#include <string_view>
 
 namespace vorlane::synth {
 namespace {
@@ -15,6 +18,8 @@ constexpr int kVolumeController = 7;
 constexpr int kSustainController = 64;
 constexpr int kSostenutoController = 66;
 constexpr int kMaxMidiValue = 127;
+// The drivers of FluidSynth 2.3 that accept a render callback.
+constexpr std::string_view kCallbackDrivers[] = {"pulseaudio", "alsa", "oss"};
 
 void LogToStderr(int level, const char* message, void*) {
     const char* kind = level <= FLUID_ERR ? "error" : level == FLUID_WARN ? "warning" : "info";
@@ -83,9 +88,9 @@ std::string LoadFirstSoundFont(fluid_synth_t* synth, const std::vector<std::stri
     return {};
 }
 
-fluid_audio_driver_t* StartAudioDriver(fluid_settings_t* settings, fluid_synth_t* synth,
-                                       const std::vector<std::string>& drivers,
-                                       std::string& usedDriver, bool& sdlStarted) {
+StartedDriver StartAudioDriver(fluid_settings_t* settings, fluid_synth_t* synth,
+                               fluid_audio_func_t render, void* renderData,
+                               const std::vector<std::string>& drivers, bool& sdlStarted) {
     for (const std::string& name : drivers) {
         if (name == "jack") {
             continue;
@@ -99,12 +104,16 @@ fluid_audio_driver_t* StartAudioDriver(fluid_settings_t* settings, fluid_synth_t
         if (fluid_settings_setstr(settings, "audio.driver", name.c_str()) != FLUID_OK) {
             continue;
         }
-        if (fluid_audio_driver_t* driver = new_fluid_audio_driver(settings, synth)) {
-            usedDriver = name;
-            return driver;
+        const bool callsBack = std::find(std::begin(kCallbackDrivers), std::end(kCallbackDrivers),
+                                         name) != std::end(kCallbackDrivers);
+        fluid_audio_driver_t* driver = callsBack
+                                           ? new_fluid_audio_driver2(settings, render, renderData)
+                                           : new_fluid_audio_driver(settings, synth);
+        if (driver != nullptr) {
+            return {driver, name, callsBack};
         }
     }
-    return nullptr;
+    return {};
 }
 
 void ReleaseSdlThreadState() {
@@ -132,6 +141,11 @@ void ReleaseAllNotes(fluid_synth_t* synth) {
         fluid_synth_cc(synth, channel, kSostenutoController, 0);
     }
     fluid_synth_all_notes_off(synth, -1);
+}
+
+void SilenceAllNotes(fluid_synth_t* synth) {
+    ReleaseAllNotes(synth);
+    fluid_synth_all_sounds_off(synth, -1);
 }
 
 }  // namespace vorlane::synth

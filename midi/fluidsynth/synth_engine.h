@@ -21,12 +21,21 @@ fluid_settings_t* NewSettings(const FluidSynthOptions& options);
 // Loads the first SoundFont of the list that exists and loads; returns its path or "".
 std::string LoadFirstSoundFont(fluid_synth_t* synth, const std::vector<std::string>& paths);
 
-// Tries the drivers in order and returns the first that starts, naming it in usedDriver.
-// sdlStarted is set when SDL's audio subsystem was started for the sdl2 driver; the caller
-// ends it with StopSdlAudio once no sdl2 driver is left.
-fluid_audio_driver_t* StartAudioDriver(fluid_settings_t* settings, fluid_synth_t* synth,
-                                       const std::vector<std::string>& drivers,
-                                       std::string& usedDriver, bool& sdlStarted);
+struct StartedDriver {
+    fluid_audio_driver_t* driver = nullptr;
+    std::string name;
+    // The driver fills its buffers through render(renderData): every period shows it alive.
+    // The others (sdl2, file) render the synth on their own.
+    bool callsBack = false;
+};
+
+// Tries the drivers in order and returns the first that starts (driver null if none does).
+// Drivers that can are started in callback mode with render. sdlStarted is set when SDL's
+// audio subsystem was started for the sdl2 driver; the caller ends it with StopSdlAudio once
+// no sdl2 driver is left.
+StartedDriver StartAudioDriver(fluid_settings_t* settings, fluid_synth_t* synth,
+                               fluid_audio_func_t render, void* renderData,
+                               const std::vector<std::string>& drivers, bool& sdlStarted);
 void StopSdlAudio();
 // To be called by a thread that tried the sdl2 driver before it ends.
 void ReleaseSdlThreadState();
@@ -37,5 +46,8 @@ void SetFullVolume(fluid_synth_t* synth);
 // What a MIDI reset does to sounding notes: every note on every channel is released and no
 // pedal holds it.
 void ReleaseAllNotes(fluid_synth_t* synth);
+// The same without the release: for notes no driver has rendered yet, whose tails would
+// otherwise sound late, all at once, when a driver comes back.
+void SilenceAllNotes(fluid_synth_t* synth);
 
 }  // namespace vorlane::synth

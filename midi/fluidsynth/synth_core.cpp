@@ -1,0 +1,368 @@
+#include "midi/fluidsynth/synth_core.h"
+
+#include <algorithm>
+#include <system_error>
+#include <thread>
+
+#include "midi/fluidsynth/synth_engine.h"
+
+namespace vorlane::synth {
+namespace {
+
+constexpr int kChannel = 0;  // MIDI channel 1
+constexpr std::size_t kMaxPendingNotes = 64;
+constexpr int kSettledPeriods = 3;
+constexpr int kStartGrace = 10;
+
+struct BackgroundThreads {
+    std::mutex mutex;
+    std::condition_variable ended;
+    int count = 0;
+};
+
+// Never destroyed: a background thread may still end while the process exits.
+BackgroundThreads& Background() {
+    static auto* threads = new BackgroundThreads;
+    return *threads;
+}
+
+}  // namespace
+
+void EnterBackgroundThread() {
+    std::lock_guard lock(Background().mutex);
+    ++Background().count;
+}
+
+void LeaveBackgroundThread() {
+    BackgroundThreads& threads = Background();
+    std::lock_guard lock(threads.mutex);
+    --threads.count;
+    threads.ended.notify_all();
+}
+
+bool WaitForBackgroundThreads(std::chrono::milliseconds limit) {
+    BackgroundThreads& threads = Background();
+    std::unique_lock lock(threads.mutex);
+    return threads.ended.wait_for(lock, limit, [&] { return threads.count == 0; });
+}
+
+SynthCore::SynthCore(const FluidSynthOptions& options) : options_(options) {}
+
+SynthCore::~SynthCore() {
+    if (driver_ != nullptr) {
+        delete_fluid_audio_driver(driver_);
+    }
+    if (synth_ != nullptr) {
+        delete_fluid_synth(synth_);
+    }
+    if (settings_ != nullptr) {
+        delete_fluid_settings(settings_);
+    }
+    if (sdlAudioStarted_) {
+        StopSdlAudio();
+    }
+}
+
+void SynthCore::Run() {
+    const bool loaded = Load();
+    std::unique_lock lock(mutex_);
+    if (loaded && options_.startAudio) {
+        Supervise(lock);
+    }
+    RetireDriver(lock);
+    workerDone_ = true;
+    changed_.notify_all();
+}
+
+void SynthCore::MarkSilent() {
+    std::lock_guard lock(mutex_);
+    state_ = State::Silent;
+    workerDone_ = true;
+    changed_.notify_all();
+}
+
+void SynthCore::RequestStop() {
+    std::lock_guard lock(mutex_);
+    stopRequested_ = true;
+    changed_.notify_all();
+}
+
+bool SynthCore::WaitUntilWorkerDone(std::chrono::milliseconds limit) {
+    std::unique_lock lock(mutex_);
+    return changed_.wait_for(lock, limit, [this] { return workerDone_; });
+}
+
+void SynthCore::ReleaseAllNotes() {
+    std::lock_guard lock(mutex_);
+    if (state_ == State::Loading) {
+        pendingNotes_.clear();
+    } else if (state_ == State::Ready) {
+        if (options_.startAudio && !Rendering()) {
+            SilenceAllNotes(synth_);
+        } else {
+            synth::ReleaseAllNotes(synth_);
+        }
+    }
+}
+
+void SynthCore::ProgramChange(std::uint8_t program) {
+    std::lock_guard lock(mutex_);
+    if (state_ == State::Loading) {
+        pendingProgram_ = program;
+    } else if (state_ == State::Ready) {
+        fluid_synth_program_change(synth_, kChannel, program);
+    }
+}
+
+void SynthCore::NoteOn(std::uint8_t note, std::uint8_t velocity) {
+    std::lock_guard lock(mutex_);
+    if (state_ == State::Loading) {
+        if (pendingNotes_.size() < kMaxPendingNotes) {
+            pendingNotes_.emplace_back(note, velocity);
+        }
+    } else if (state_ == State::Ready) {
+        fluid_synth_noteon(synth_, kChannel, note, velocity);
+        if (options_.startAudio && !Rendering()) {
+            // The synth holds the note until a driver renders it, from its start.
+            audioWanted_ = true;
+            changed_.notify_all();
+        }
+    }
+}
+
+SynthCore::State SynthCore::GetState() const {
+    std::lock_guard lock(mutex_);
+    return state_;
+}
+
+bool SynthCore::WaitUntilLoaded() {
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [this] { return state_ != State::Loading; });
+    return state_ == State::Ready;
+}
+
+bool SynthCore::AudioRunning() const {
+    std::lock_guard lock(mutex_);
+    return Rendering();
+}
+
+std::string SynthCore::SoundFontPath() const {
+    std::lock_guard lock(mutex_);
+    return soundFont_;
+}
+
+std::string SynthCore::AudioDriverName() const {
+    std::lock_guard lock(mutex_);
+    return driverName_;
+}
+
+int SynthCore::ActiveVoices() const {
+    std::lock_guard lock(mutex_);
+    return state_ == State::Ready ? fluid_synth_get_active_voice_count(synth_) : 0;
+}
+
+bool SynthCore::Render(std::span<float> left, std::span<float> right) {
+    std::lock_guard lock(mutex_);
+    if (state_ != State::Ready || options_.startAudio || left.size() != right.size()) {
+        return false;
+    }
+    const int frames = static_cast<int>(left.size());
+    return fluid_synth_write_float(synth_, frames, left.data(), 0, 1, right.data(), 0, 1) ==
+           FLUID_OK;
+}
+
+int SynthCore::RenderPeriod(void* data, int length, int fxCount, float* fx[], int outCount,
+                            float* out[]) {
+    for (int i = 0; i < outCount; ++i) {
+        std::fill_n(out[i], length, 0.0f);
+    }
+    for (int i = 0; i < fxCount; ++i) {
+        if (fx[i] != nullptr) {
+            std::fill_n(fx[i], length, 0.0f);
+        }
+    }
+    const auto* slot = static_cast<const DriverSlot*>(data);
+    SynthCore& core = *slot->core;
+    std::lock_guard lock(core.renderMutex_);
+    if (slot->generation != core.liveGeneration_ || outCount < 2) {
+        return FLUID_OK;  // a retired driver come back to life plays silence
+    }
+    core.lastRender_.store(Clock::now().time_since_epoch().count(), std::memory_order_relaxed);
+    core.periods_.fetch_add(1, std::memory_order_relaxed);
+    if (fxCount > 0) {
+        return fluid_synth_process(core.synth_, length, fxCount, fx, 2, out);
+    }
+    // Reverb and chorus mixed into the dry output, as FluidSynth's own drivers do.
+    float* mix[4] = {out[0], out[1], out[0], out[1]};
+    return fluid_synth_process(core.synth_, length, 4, mix, 2, out);
+}
+
+bool SynthCore::Load() {
+    fluid_settings_t* settings = NewSettings(options_);
+    fluid_synth_t* synth = settings != nullptr ? new_fluid_synth(settings) : nullptr;
+    std::string soundFont;
+    if (synth != nullptr) {
+        soundFont = LoadFirstSoundFont(synth, options_.soundFonts);
+    }
+    std::unique_lock lock(mutex_);
+    if (soundFont.empty()) {
+        lock.unlock();
+        if (synth != nullptr) {
+            delete_fluid_synth(synth);
+        }
+        if (settings != nullptr) {
+            delete_fluid_settings(settings);
+        }
+        lock.lock();
+        state_ = State::Silent;
+        changed_.notify_all();
+        return false;
+    }
+    SetFullVolume(synth);
+    settings_ = settings;
+    synth_ = synth;
+    soundFont_ = soundFont;
+    if (options_.startAudio && !stopRequested_) {
+        // Without a driver the synth is still ready: the next note tries again.
+        StartAudio(lock);
+    }
+    PlayPending();
+    state_ = State::Ready;
+    changed_.notify_all();
+    return true;
+}
+
+void SynthCore::PlayPending() {
+    if (pendingProgram_) {
+        fluid_synth_program_change(synth_, kChannel, *pendingProgram_);
+    }
+    for (const auto& [note, velocity] : pendingNotes_) {
+        fluid_synth_noteon(synth_, kChannel, note, velocity);
+    }
+    pendingProgram_.reset();
+    pendingNotes_.clear();
+}
+
+void SynthCore::Supervise(std::unique_lock<std::mutex>& lock) {
+    const auto idleStop = options_.idleStop;
+    const auto poll = std::clamp<Clock::duration>(idleStop / 4, std::chrono::milliseconds(5),
+                                                  std::chrono::milliseconds(500));
+    auto lastSound = Clock::now();
+    while (!stopRequested_) {
+        if (audioWanted_) {
+            audioWanted_ = false;
+            if (driver_ != nullptr && Stalled(Clock::now())) {
+                RetireDriver(lock);
+            }
+            if (driver_ == nullptr && !stopRequested_) {
+                StartAudio(lock);  // on failure the next note tries again
+            }
+            lastSound = Clock::now();
+        } else if (driver_ != nullptr && idleStop.count() > 0) {
+            changed_.wait_for(lock, poll);
+            if (!stopRequested_ && !audioWanted_) {
+                StopAudioIfIdle(lock, lastSound);
+            }
+        } else {
+            changed_.wait(lock, [this] { return stopRequested_ || audioWanted_; });
+        }
+    }
+}
+
+void SynthCore::StopAudioIfIdle(std::unique_lock<std::mutex>& lock, Clock::time_point& lastSound) {
+    const auto now = Clock::now();
+    // A dead driver's voices never end, so it would never count as idle.
+    if (!Stalled(now)) {
+        if (fluid_synth_get_active_voice_count(synth_) > 0) {
+            lastSound = now;
+            return;
+        }
+        if (now - lastSound < options_.idleStop) {
+            return;
+        }
+    }
+    RetireDriver(lock);
+}
+
+void SynthCore::StartAudio(std::unique_lock<std::mutex>& lock) {
+    auto slot = std::make_unique<DriverSlot>(DriverSlot{this, ++generations_});
+    {
+        std::lock_guard renderLock(renderMutex_);
+        liveGeneration_ = slot->generation;
+        periods_.store(0, std::memory_order_relaxed);
+    }
+    bool sdlAudioStarted = sdlAudioStarted_;
+    lock.unlock();
+    // May block on a frozen server: only the worker waits.
+    const StartedDriver started = StartAudioDriver(settings_, synth_, &RenderPeriod, slot.get(),
+                                                   options_.audioDrivers, sdlAudioStarted);
+    lock.lock();
+    sdlAudioStarted_ = sdlAudioStarted;
+    if (started.driver == nullptr) {
+        return;
+    }
+    driver_ = started.driver;
+    driverName_ = started.name;
+    if (started.callsBack) {
+        slot_ = std::move(slot);
+        lastRender_.store(Clock::now().time_since_epoch().count(), std::memory_order_relaxed);
+    }
+}
+
+void SynthCore::RetireDriver(std::unique_lock<std::mutex>& lock) {
+    if (driver_ == nullptr) {
+        return;
+    }
+    const bool hung = Stalled(Clock::now());
+    fluid_audio_driver_t* driver = std::exchange(driver_, nullptr);
+    std::unique_ptr<DriverSlot> slot = std::move(slot_);
+    {
+        std::lock_guard renderLock(renderMutex_);
+        liveGeneration_ = 0;
+    }
+    lock.unlock();
+    if (hung) {
+        // Deleting joins the driver's thread, which may wait on the server for ever.
+        DeleteInBackground(driver, std::move(slot));
+    } else {
+        delete_fluid_audio_driver(driver);
+    }
+    lock.lock();
+}
+
+void SynthCore::DeleteInBackground(fluid_audio_driver_t* driver, std::unique_ptr<DriverSlot> slot) {
+    // The slot must outlive the driver's thread, which reads it.
+    DriverSlot* rawSlot = slot.release();
+    auto finish = [driver, rawSlot] {
+        delete_fluid_audio_driver(driver);
+        delete rawSlot;
+    };
+    EnterBackgroundThread();
+    try {
+        std::thread([self = shared_from_this(), finish]() mutable {
+            finish();
+            self.reset();
+            LeaveBackgroundThread();
+        }).detach();
+    } catch (const std::system_error&) {
+        LeaveBackgroundThread();
+        finish();
+    }
+}
+
+bool SynthCore::Stalled(Clock::time_point now) const {
+    if (driver_ == nullptr || slot_ == nullptr) {
+        return false;
+    }
+    const Clock::time_point last{Clock::duration(lastRender_.load(std::memory_order_relaxed))};
+    // A new stream's first periods may wait while the server sets it up (1.5 s measured on a
+    // null sink), so a driver is given longer until it has settled.
+    const bool settled = periods_.load(std::memory_order_relaxed) >= kSettledPeriods;
+    return now - last > (settled ? options_.driverStall : options_.driverStall * kStartGrace);
+}
+
+bool SynthCore::Rendering() const {
+    return driver_ != nullptr && !Stalled(Clock::now());
+}
+
+}  // namespace vorlane::synth
