@@ -44,7 +44,8 @@ bool IsTabStop(const Window& window, const Control& control) {
     if (chosen != set.end()) {
         return *chosen == &control;
     }
-    const auto first = std::find_if(set.begin(), set.end(), [](Control* c) { return IsFocusable(*c); });
+    const auto first =
+        std::find_if(set.begin(), set.end(), [](Control* c) { return IsFocusable(*c); });
     return first != set.end() && *first == &control;
 }
 
@@ -71,10 +72,10 @@ Control* ArrowTarget(const Window& window, const Control& from, Arrow arrow) {
         return nullptr;
     }
     const std::vector<Control*> set = SetOf(window, from);
-    const bool oneRow = std::all_of(set.begin(), set.end(),
-                                    [&](const Control* c) { return c->top == from.top; });
-    const bool oneColumn = std::all_of(set.begin(), set.end(),
-                                       [&](const Control* c) { return c->left == from.left; });
+    const bool oneRow =
+        std::all_of(set.begin(), set.end(), [&](const Control* c) { return c->top == from.top; });
+    const bool oneColumn =
+        std::all_of(set.begin(), set.end(), [&](const Control* c) { return c->left == from.left; });
     bool vertical = arrow == Arrow::Up || arrow == Arrow::Down;
     const bool forward = arrow == Arrow::Down || arrow == Arrow::Right;
     if (vertical && oneRow && !oneColumn) {

@@ -22,8 +22,8 @@ std::vector<std::string> TabWalk(const ui::Window& w, bool backward) {
 TEST_F(FormTest, TabEntersEachSetOnItsChoiceAndSkipsWhatCannotBeUsed) {
     StartWith("Engels", "GeenMidi", "Laag");
     const std::vector<std::string> start = {
-        "FlatRootButtonC", "VariationButton0", "InversionSelector", "NotesOnPianoCheck",
-        "EnglishButton",   "InfoButton",       "RememberButton",    "NoSoundButton",
+        "FlatRootButtonC",  "VariationButton0", "InversionSelector", "NotesOnPianoCheck",
+        "EnglishButton",    "InfoButton",       "RememberButton",    "NoSoundButton",
         "OctaveHigherCheck"};  // Save is disabled while nothing is remembered
     EXPECT_EQ(TabWalk(form->window, false), start);
     std::vector<std::string> back(start.rbegin(), start.rend());

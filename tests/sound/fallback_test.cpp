@@ -103,13 +103,11 @@ TEST(AudioDriverTest, WithoutAWorkingDriverTheDeviceOpensAtOnceAndStaysQuiet) {
     for (const auto& [drivers, settings] : cases) {
         SCOPED_TRACE(drivers.front());
         FluidSynthOptions options;
-        options.openInBackground = false;
         options.audioDrivers = drivers;
         options.stringSettings = settings;
         FluidSynthMidiOut synth{options};
-        const auto start = Clock::now();
         synth.Open();
-        EXPECT_LT(Clock::now() - start, 2s);
+        EXPECT_TRUE(WaitFor([&] { return synth.GetState() != State::Loading; }, 10s));
         EXPECT_EQ(synth.AudioDriverName(), "");
         // Ready for a driver that may work later: each note tries again.
         EXPECT_EQ(synth.GetState(), State::Ready);
