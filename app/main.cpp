@@ -44,12 +44,13 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(vorlane::ui::qt::AppIcon());
 
     vorlane::ui::qt::QtEventLoop eventLoop;
-    vorlane::FluidSynthMidiOut midi;
+    vorlane::FluidSynthMidiOut synth;
+    vorlane::RoutedMidiOut midi(synth, nullptr);
     vorlane::ui::qt::QtDialogs dialogs;
     vorlane::QSettingsStore settings;
     vorlane::QtChordFileSystem files;
 
-    auto form = vorlane::BuildMainWindow({midi, eventLoop, dialogs, settings, files});
+    auto form = vorlane::BuildMainWindow({midi, eventLoop, dialogs, settings, files, &midi});
     vorlane::ui::qt::QtWindowView view(form->window);
     eventLoop.SetView(&view);
     dialogs.SetParentWidget(&view);

@@ -10,6 +10,7 @@
 #include "i18n/language_texts.h"
 #include "keyboard/key_markers.h"
 #include "midi/midi_out.h"
+#include "midi/routed_midi_out.h"
 #include "midi/sound_mode.h"
 #include "settings/chord_list.h"
 #include "theory/chord.h"
@@ -29,6 +30,8 @@ struct Services {
     ui::Dialogs& dialogs;
     SettingsStore& settings;
     ChordFileSystem& files;
+    // The same object as midi when sound can go to an external destination; null otherwise.
+    RoutedMidiOut* output = nullptr;
 };
 
 // The current selection and options. The choices themselves live on the controls; each
@@ -153,6 +156,10 @@ class MainWindow {
     void ApplyAccessTexts(const LanguageTexts& texts);
     std::vector<ui::AccessibleItem> KeyboardKeys() const;
 
+    // Where sound goes: the built-in synth (empty) or a MIDI destination.
+    void ChooseOutput(const std::string& destination);
+    void RestoreOutput(const std::string& destination);
+
     // Window lifecycle.
     void OnFirstShow();
     bool OnCloseRequest();  // answers whether the window may close now
@@ -173,6 +180,9 @@ class MainWindow {
     void FinishArpeggio();
     // Runs the task after delayMs unless this window is gone by then.
     void RunLater(std::int64_t delayMs, std::function<void()> task);
+    void WatchOutput();
+
+    bool outputWatched_ = false;
 
     Services services_;
     std::shared_ptr<MainWindow*> self_;  // scheduled tasks hold a weak reference to this

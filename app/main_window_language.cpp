@@ -98,6 +98,7 @@ void MainWindow::LoadSettings() {
     state.octaveHigher = stored.octaveHigher;
     // As if the restored sound button had been clicked; it stores the mode once more.
     ApplySoundMode();
+    RestoreOutput(stored.output);
 }
 
 }  // namespace vorlane

@@ -81,11 +81,16 @@ bool ReadOctaveSetting(SettingsStore& store) {
     return OctaveFromSettingText(ReadSettingText(store, OctaveValueName));
 }
 
+std::string ReadOutputSetting(SettingsStore& store) {
+    return ReadSettingText(store, OutputValueName);
+}
+
 StoredSettings ReadSettings(SettingsStore& store) {
     StoredSettings settings;
     settings.language = ReadLanguageSetting(store);
     settings.soundMode = ReadSoundModeSetting(store);
     settings.octaveHigher = ReadOctaveSetting(store);
+    settings.output = ReadOutputSetting(store);
     return settings;
 }
 
@@ -99,6 +104,10 @@ void StoreSoundMode(SettingsStore& store, SoundMode soundMode) {
 
 void StoreOctave(SettingsStore& store, bool octaveHigher) {
     store.WriteText(OctaveValueName, OctaveSettingText(octaveHigher));
+}
+
+void StoreOutput(SettingsStore& store, std::string_view destination) {
+    store.WriteText(OutputValueName, destination);
 }
 
 }  // namespace vorlane

@@ -54,10 +54,12 @@ class FormTest : public ::testing::Test {
     MemorySettingsStore settings;
     MemoryChordFileSystem files;
     std::unique_ptr<MainWindow> form;
+    RoutedMidiOut* output = nullptr;  // set before Build to route the sound
 
     void Build() {
         files.AddDirectory(kHome);
-        form = BuildMainWindow({midi, loop, dialogs, settings, files});
+        MidiOut& out = output != nullptr ? static_cast<MidiOut&>(*output) : midi;
+        form = BuildMainWindow({out, loop, dialogs, settings, files, output});
         form->homeFolder = kHome;
     }
     // Builds the window and shows it, which runs the start-up sequence.

@@ -82,6 +82,20 @@ TEST(SettingsRules, EachStoreWritesItsOneValueWithTheFixedText) {
                                       {"Octaaf", "Laag"}}));
 }
 
+TEST(SettingsRules, TheOutputIsReadLastAsTheWholeNameAndLeavesTheOtherValuesAlone) {
+    MemorySettingsStore store;
+    EXPECT_EQ(ReadSettings(store).output, "");
+    store.Set(OutputValueName, std::string("Stage Piano: Port 1\0x", 21));
+    store.Set(SoundModeValueName, "Piano");
+    const StoredSettings read = ReadSettings(store);
+    EXPECT_EQ(read.output, "Stage Piano: Port 1");
+    EXPECT_EQ(read.soundMode, SoundMode::PianoArpeggio);
+    EXPECT_EQ(read.language, Language::English);
+    StoreOutput(store, "Synthé:in");
+    StoreOutput(store, "");
+    EXPECT_EQ(store.Writes(), (Writes{{"MidiUit", "Synthé:in"}, {"MidiUit", ""}}));
+}
+
 TEST(SettingsRules, AFailedStoreIsSilentAndChangesNothing) {
     MemorySettingsStore store;
     store.Set(LanguageValueName, "Frans");

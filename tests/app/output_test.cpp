@@ -1,0 +1,133 @@
+#include <cstdio>
+
+#include "settings/settings_rules.h"
+#include "tests/app/main_window_fixture.h"
+#include "tests/support/recording_midi_out_port.h"
+
+namespace vorlane::testing {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// The window sounding through an output port with two instruments attached.
+class OutputTest : public FormTest {
+  protected:
+    RecordingMidiOutPort port{[this] { return loop.NowMs(); }};
+    RoutedMidiOut routed{midi, &port};
+
+    void SetUp() override {
+        port.present = {"Stage Piano:in", "Synth:in"};
+        output = &routed;
+    }
+    void StartRouted(std::string_view sound, std::string_view destination) {
+        settings.Set(OutputValueName, destination);
+        StartWith("Engels", sound, "Laag");
+    }
+    // What reached a destination, one "time: bytes" line per message, times from start.
+    Lines At(const std::string& destination, std::int64_t start) const {
+        Lines lines;
+        for (const auto& d : port.To(destination)) {
+            char line[32];
+            const ShortMessage& m = d.message;
+            std::snprintf(line, sizeof line, "%lld: %02X %d",
+                          static_cast<long long>(d.timeMs - start), m.status, m.data1);
+            lines.emplace_back(m.size == 3 ? std::string(line) + " " + std::to_string(m.data2)
+                                           : std::string(line));
+        }
+        return lines;
+    }
+};
+
+TEST_F(OutputTest, EverySoundModeReachesTheDestinationWithItsTimingAndEndsCleanly) {
+    StartRouted("Hammond", "Stage Piano:in");
+    EXPECT_EQ(port.Connected(), "Stage Piano:in");
+    Click(Flat(2));  // D major
+    EXPECT_EQ(At("Stage Piano:in", 0),
+              (Lines{"0: C0 16", "0: 90 50 127", "0: 90 54 127", "0: 90 57 127"}));
+
+    port.deliveries.clear();
+    const std::int64_t start = loop.NowMs();
+    Click(form->PianoArpeggioButton);
+    loop.AdvanceBy(2500);
+    const Lines offs = {"2000: 80 50 0", "2000: 80 54 0", "2000: 80 57 0", "2000: B0 123 0"};
+    Lines piano = {"0: 80 50 0",  "0: 80 54 0", "0: 80 57 0",   "0: B0 123 0",    "0: C0 0",
+                   "0: B0 123 0", "0: C0 0",    "0: 90 50 127", "400: 90 54 127", "800: 90 57 127"};
+    piano.insert(piano.end(), offs.begin(), offs.end());
+    piano.push_back("2000: C0 0");
+    EXPECT_EQ(At("Stage Piano:in", start), piano);
+
+    port.deliveries.clear();
+    Click(form->GuitarArpeggioButton);
+    loop.AdvanceBy(1500);
+    const Lines guitar = At("Stage Piano:in", loop.NowMs() - 1500);
+    ASSERT_EQ(guitar.size(), 12u);
+    EXPECT_EQ(Lines(guitar.begin() + 4, guitar.begin() + 7),
+              (Lines{"0: 90 50 127", "100: 90 54 127", "200: 90 57 127"}));
+    EXPECT_EQ(guitar[10], "1100: B0 123 0");
+
+    EXPECT_TRUE(NoteOns().empty()) << "the built-in synth stays silent";
+
+    // An organ chord left sounding is ended when the window closes.
+    Click(form->HammondButton);
+    port.deliveries.clear();
+    EXPECT_TRUE(form->window.RequestClose());
+    EXPECT_EQ(At("Stage Piano:in", loop.NowMs()),
+              (Lines{"0: 80 50 0", "0: 80 54 0", "0: 80 57 0", "0: B0 123 0"}));
+}
+
+TEST_F(OutputTest, SwitchingMidArpeggioSilencesTheOldOutputAndTheRestPlaysOnTheNew) {
+    StartRouted("Piano", "Stage Piano:in");
+    const std::int64_t start = loop.NowMs();
+    Click(Flat(2));
+    loop.AdvanceBy(500);  // two notes sound
+    midi.Clear();
+    port.deliveries.clear();
+    form->ChooseOutput("Synth:in");
+    EXPECT_EQ(settings.Values().at("MidiUit"), "Synth:in");
+    EXPECT_EQ(At("Stage Piano:in", start),
+              (Lines{"500: 80 50 0", "500: 80 54 0", "500: B0 123 0"}));
+    loop.AdvanceBy(1000);
+    EXPECT_EQ(At("Synth:in", start), (Lines{"500: C0 0", "800: 90 57 127"}));
+
+    form->ChooseOutput("");
+    EXPECT_EQ(At("Synth:in", start).back(), "1500: B0 123 0");
+    EXPECT_EQ(port.Connected(), "");
+    loop.RunUntilIdle();  // nothing is watched for the built-in synth
+    EXPECT_EQ(settings.Values().at("MidiUit"), "");
+    EXPECT_EQ(Programs(), (std::vector<int>{0, 0})) << "the synth takes over the instrument";
+    EXPECT_EQ(ResetTimes(), (std::vector<std::int64_t>{start + 2000}));
+}
+
+TEST_F(OutputTest, AbsentOrVanishingDestinationFallsBackAndReturnsWithinTwoSeconds) {
+    port.present = {"Synth:in"};
+    StartRouted("Hammond", "Stage Piano:in");
+    EXPECT_EQ(port.Connected(), "");
+    EXPECT_TRUE(dialogs.errors.empty());
+    EXPECT_EQ(settings.Writes(),
+              (std::vector<std::pair<std::string, std::string>>{{"Midi", "Hammond"}}));
+    EXPECT_EQ(form->SoundModeButton(SoundMode::HammondOrgan)->checked, true);
+    Click(Flat(2));
+    EXPECT_EQ(NoteOns().size(), 3u) << "the synth plays meanwhile";
+
+    port.present.push_back("Stage Piano:in");
+    loop.AdvanceBy(2000);
+    EXPECT_EQ(port.Connected(), "Stage Piano:in");
+    EXPECT_EQ(At("Stage Piano:in", 0), (Lines{"1000: C0 16"}));
+    EXPECT_EQ(ResetTimes().back(), 1000) << "the synth's chord ends when the instrument returns";
+
+    // Unplugged while chosen: the very next message goes to the synth.
+    Click(Flat(4));
+    port.present = {"Synth:in"};
+    midi.Clear();
+    Click(Flat(5));
+    EXPECT_EQ(Programs(), (std::vector<int>{16, 16}));
+    EXPECT_EQ(NoteOns(),
+              (std::vector<std::pair<std::int64_t, int>>{{2000, 53}, {2000, 57}, {2000, 60}}));
+    port.present.push_back("Stage Piano:in");
+    loop.AdvanceBy(1000);
+    EXPECT_EQ(port.Connected(), "Stage Piano:in");
+    EXPECT_EQ(settings.Values().at("MidiUit"), "Stage Piano:in");
+}
+
+}  // namespace
+}  // namespace vorlane::testing
