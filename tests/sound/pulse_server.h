@@ -5,7 +5,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
-#include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -32,22 +32,24 @@ inline bool WaitUntil(const std::function<bool()>& condition, std::chrono::milli
     return true;
 }
 
-inline bool ProgramInstalled(const std::string& name) {
+// The program's full path from PATH, or "".
+inline std::string FindProgram(const std::string& name) {
     const char* path = std::getenv("PATH");
     std::string folders = path != nullptr ? path : "/usr/bin:/bin";
     for (std::size_t start = 0, end = 0; end != std::string::npos; start = end + 1) {
         end = folders.find(':', start);
-        if (access((folders.substr(start, end - start) + "/" + name).c_str(), X_OK) == 0) {
-            return true;
+        const std::string candidate = folders.substr(start, end - start) + "/" + name;
+        if (access(candidate.c_str(), X_OK) == 0) {
+            return candidate;
         }
     }
-    return false;
+    return {};
 }
 
 class PulseServer {
   public:
     static bool Installed() {
-        return ProgramInstalled("pulseaudio") && ProgramInstalled("parecord");
+        return !FindProgram("pulseaudio").empty() && !FindProgram("parecord").empty();
     }
 
     PulseServer() {
@@ -132,26 +134,33 @@ class PulseServer {
     }
 
   private:
-    pid_t Spawn(const std::vector<std::string>& args) {
+    // The child dies with the test, also when the test itself is killed.
+    pid_t Spawn(std::vector<std::string> args) {
+        args.front() = FindProgram(args.front());
         std::vector<char*> argv, envp;
-        for (const std::string& arg : args) {
-            argv.push_back(const_cast<char*>(arg.c_str()));
+        for (std::string& arg : args) {
+            argv.push_back(arg.data());
         }
         argv.push_back(nullptr);
-        for (const std::string& variable : env_) {
-            envp.push_back(const_cast<char*>(variable.c_str()));
+        for (std::string& variable : env_) {
+            envp.push_back(variable.data());
         }
         envp.push_back(nullptr);
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        const std::string log = (dir_ / (args.front() + ".log")).string();
-        posix_spawn_file_actions_addopen(&actions, 1, log.c_str(), O_WRONLY | O_CREAT | O_APPEND,
-                                         0644);
-        posix_spawn_file_actions_adddup2(&actions, 1, 2);
-        pid_t pid = 0;
-        const int failed = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
-        posix_spawn_file_actions_destroy(&actions);
-        return failed ? 0 : pid;
+        const std::string log = (dir_ / "services.log").string();
+        const pid_t parent = getpid();
+        const pid_t pid = fork();
+        if (pid == 0) {
+            prctl(PR_SET_PDEATHSIG, SIGKILL);
+            const int out = open(log.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
+            if (getppid() != parent || out < 0) {
+                _exit(127);
+            }
+            dup2(out, 1);
+            dup2(out, 2);
+            execve(argv[0], argv.data(), envp.data());
+            _exit(127);
+        }
+        return pid > 0 ? pid : 0;
     }
 
     std::filesystem::path dir_;
