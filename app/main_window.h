@@ -61,10 +61,10 @@ class MainWindow {
 
     ui::Window window;
 
-    ui::ImageList PianoImageList;
-    ui::ImageList LogoImageList;
-    ui::AboutInfo AboutInfo;
-    ui::SaveDialog SaveDialog;
+    ui::ImageList pianoImageList;
+    ui::ImageList logoImageList;
+    ui::AboutInfo aboutInfo;
+    ui::SaveDialog saveDialog;
 
     // Controls, in creation order.
     ui::Control* ChordLineLabel = nullptr;
@@ -102,23 +102,23 @@ class MainWindow {
     AppState state;
 
     // Shared caption strings, empty until a language is first applied.
-    std::string ProductName;
-    std::string ScaleCaption;
-    std::string CompatibleCaption;
-    std::string ChordCaption;
-    std::string SaveDialogTitle;
-    std::string SaveErrorText;
+    std::string productName;
+    std::string scaleCaption;
+    std::string compatibleCaption;
+    std::string chordCaption;
+    std::string saveDialogTitle;
+    std::string saveErrorText;
 
     // Playback state.
-    std::array<int, 10> NoteSlots{};
+    std::array<int, 10> noteSlots{};
     int arpeggioDelayMs = 0;
     bool playing = false;
     bool closeRequested = false;
 
     // Start-up and remembered chords.
     bool startupDone = false;
-    ChordList RememberedChords;
-    std::string LastSaveFolder;
+    ChordList rememberedChords;
+    std::string lastSaveFolder;
     std::string homeFolder;  // where the default chord folder lives
 
     // Selection and refresh.

@@ -60,7 +60,7 @@ void MainWindow::CreateControls() {
     CompatibleLineLabel = label("CompatibleLineLabel", nullptr, 22, 352, 553, 22, "Circle: ");
     ScaleLineLabel = label("ScaleLineLabel", nullptr, 22, 328, 553, 22, "Toonladder:");
     KeyboardPicture = &w.Add(ControlKind::Picture, "KeyboardPicture", nullptr, 15, 402, 717, 159);
-    KeyboardPicture->imageList = &PianoImageList;
+    KeyboardPicture->imageList = &pianoImageList;
 
     PlayMarker = marker("PlayMarker", 487, 128, kPlayGreen);
     for (const MarkerCreation& m : kMarkerCreation) {
@@ -110,7 +110,7 @@ void MainWindow::CreateControls() {
     FrenchButton = radio("FrenchButton", LanguageGroup, 16, 38, 113, "Frans");
     DutchButton = radio("DutchButton", LanguageGroup, 16, 58, 113, "Nederlands");
     LogoPicture = &w.Add(ControlKind::Picture, "LogoPicture", nullptr, 584, 16, 159, 86);
-    LogoPicture->imageList = &LogoImageList;
+    LogoPicture->imageList = &logoImageList;
 
     auto pushButton = [&](std::string name, int top, std::string text, std::string hint) {
         ui::Control* b = &w.Add(ControlKind::PushButton, std::move(name), nullptr, 588, top, 149,
@@ -162,9 +162,6 @@ void MainWindow::AttachHandlers() {
         if (t == 0) {
             window.SelectButton(*b);
         }
-        if (t == 21) {
-            SaveDialog.owner = &window;
-        }
     }
     on(OctaveHigherCheck, &MainWindow::ApplyOctave, this);
     InversionSelector->onChange = [this] { HandleSelection(); };
@@ -188,14 +185,14 @@ std::unique_ptr<MainWindow> BuildMainWindow(Services services) {
     w.onCloseRequest = [f = form.get()] { return f->OnCloseRequest(); };
     w.onShow = [f = form.get()] { f->OnFirstShow(); };
 
-    form->PianoImageList = {"piano", 717, 159, kWhite};
-    form->AboutInfo.title = "Vorlane";
-    form->AboutInfo.notice = std::string{kAboutNotice};
-    form->AboutInfo.description = std::string{TextsFor(Language::Dutch).aboutText};
-    form->AboutInfo.iconChoice = ui::AboutIcon::Application;
-    form->LogoImageList = {"pianologo", 159, 86, kWhite};
-    form->SaveDialog.filter = "Piano Chords|*.txt";
-    form->SaveDialog.defaultExtension = "txt";
+    form->pianoImageList = {"piano", 717, 159, kWhite};
+    form->aboutInfo.title = "Vorlane";
+    form->aboutInfo.notice = std::string{kAboutNotice};
+    form->aboutInfo.description = std::string{TextsFor(Language::Dutch).aboutText};
+    form->aboutInfo.iconChoice = ui::AboutIcon::Application;
+    form->logoImageList = {"pianologo", 159, 86, kWhite};
+    form->saveDialog.filter = "Piano Chords|*.txt";
+    form->saveDialog.defaultExtension = "txt";
 
     form->CreateControls();
     form->AttachHandlers();

@@ -4,7 +4,7 @@
 namespace vorlane {
 
 void MainWindow::ResetRememberedChords() {
-    RememberedChords = ChordList::ForLanguage(LanguageFromButtons());
+    rememberedChords = ChordList::ForLanguage(LanguageFromButtons());
     RememberButton->enabled = true;
     SaveButton->enabled = false;
     RememberButton->visible = true;
@@ -15,29 +15,29 @@ void MainWindow::RememberChord() {
     // One selection can be remembered once; the next selection enables the button again.
     RememberButton->enabled = false;
     SaveButton->enabled = true;
-    RememberedChords.Append(ChordLineLabel->text);
+    rememberedChords.Append(ChordLineLabel->text);
 }
 
 void MainWindow::SaveChords() {
     ChordFileSystem& files = services_.files;
     if (!CreateFolderWithParents(files, DefaultChordFolder(homeFolder))) {
-        SaveDialog.initialFolder = FallbackChordFolder(homeFolder);
+        saveDialog.initialFolder = FallbackChordFolder(homeFolder);
     }
-    if (!LastSaveFolder.empty()) {
-        SaveDialog.initialFolder = LastSaveFolder;
-        SaveDialog.fileName.clear();
+    if (!lastSaveFolder.empty()) {
+        saveDialog.initialFolder = lastSaveFolder;
+        saveDialog.fileName.clear();
     }
-    SaveDialog.title = SaveDialogTitle;
-    if (!services_.dialogs.RunSaveDialog(SaveDialog)) {
+    saveDialog.title = saveDialogTitle;
+    if (!services_.dialogs.RunSaveDialog(saveDialog)) {
         return;
     }
     // The file is replaced only once it has been written completely, so a failed save leaves
     // an existing file as it was; the list stays for another try.
-    if (!WriteChordFile(files, SaveDialog.fileName, RememberedChords)) {
-        services_.dialogs.ShowError(window, window.caption, SaveErrorText);
+    if (!WriteChordFile(files, saveDialog.fileName, rememberedChords)) {
+        services_.dialogs.ShowError(window.caption, saveErrorText);
         return;
     }
-    LastSaveFolder = FolderPart(SaveDialog.fileName);
+    lastSaveFolder = FolderPart(saveDialog.fileName);
     ResetRememberedChords();
     RememberButton->enabled = true;
     SaveButton->enabled = false;

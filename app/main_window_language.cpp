@@ -44,15 +44,15 @@ void MainWindow::ApplyLanguage() {
     const LanguageTexts& t = TextsFor(state.language);
     auto set = [](ui::Control* c, std::string_view text) { c->text = std::string{text}; };
 
-    ProductName = t.productName;
-    AboutInfo.description = t.aboutText;
-    ScaleCaption = t.scaleCaption;
-    CompatibleCaption = t.compatibleCaption;
+    productName = t.productName;
+    aboutInfo.description = t.aboutText;
+    scaleCaption = t.scaleCaption;
+    compatibleCaption = t.compatibleCaption;
     set(ScaleGroup, t.scaleGroupCaption);
     set(FlatHeader, t.flatHeader);
     set(SharpHeader, t.sharpHeader);
     set(VariationGroup, t.variationGroupCaption);
-    ChordCaption = t.chordCaption;
+    chordCaption = t.chordCaption;
     LogoPicture->imageIndex = t.logoFrame;
     set(LanguageGroup, t.languageGroupCaption);
     set(EnglishButton, t.englishButton);
@@ -66,8 +66,8 @@ void MainWindow::ApplyLanguage() {
                           std::string{t.inversionItems[2]}});
     set(RememberButton, t.rememberButton);
     set(SaveButton, t.saveButton);
-    SaveDialogTitle = t.saveDialogTitle;
-    SaveErrorText = t.saveErrorText;
+    saveDialogTitle = t.saveDialogTitle;
+    saveErrorText = t.saveErrorText;
     set(SoundGroup, t.soundGroupCaption);
     set(NoSoundButton, t.noSoundButton);
     set(HammondButton, t.hammondButton);
@@ -75,7 +75,7 @@ void MainWindow::ApplyLanguage() {
     set(GuitarArpeggioButton, t.guitarArpeggioButton);
     set(OctaveHigherCheck, t.octaveHigherCheck);
     ApplyAccessTexts(t);
-    window.caption = ProductName + " " + std::string{VersionText};
+    window.caption = productName + " " + std::string{VersionText};
 }
 
 void MainWindow::ChangeLanguage() {

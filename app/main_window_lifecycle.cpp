@@ -21,19 +21,19 @@ void MainWindow::OnFirstShow() {
     LoadSettings();
     ApplyLanguage();
     services_.midi.Open();
-    SaveDialog.initialFolder = DefaultChordFolder(homeFolder);
-    LastSaveFolder.clear();
+    saveDialog.initialFolder = DefaultChordFolder(homeFolder);
+    lastSaveFolder.clear();
     HandleSelection();
     ResetRememberedChords();
-    window.caption = ProductName + " " + std::string{VersionText};
+    window.caption = productName + " " + std::string{VersionText};
     UpdateInversionAvailability(true);
     BlankKeyMarkers();
-    AboutInfo.title = AboutTitle(ProductName);
+    aboutInfo.title = AboutTitle(productName);
 }
 
 void MainWindow::ShowAbout() {
-    AboutInfo.title = AboutTitle(ProductName);
-    services_.dialogs.ShowAbout(window, AboutInfo);
+    aboutInfo.title = AboutTitle(productName);
+    services_.dialogs.ShowAbout(aboutInfo);
 }
 
 }  // namespace vorlane

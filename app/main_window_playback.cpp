@@ -39,11 +39,11 @@ void MainWindow::PlayCurrentChord() {
     MidiOut& midi = services_.midi;
     const SoundMode mode = state.soundMode;
     if (mode == SoundMode::HammondOrgan) {
-        midi.Reset();
+        midi.AllNotesOff();
         midi.ProgramChange(kOrganProgram);
     } else {
-        NoteSlots.fill(0);
-        midi.Reset();
+        noteSlots.fill(0);
+        midi.AllNotesOff();
         if (mode == SoundMode::PianoArpeggio) {
             midi.ProgramChange(kPianoProgram);
         } else if (mode == SoundMode::GuitarArpeggio) {
@@ -61,7 +61,7 @@ void MainWindow::PlayCurrentChord() {
             if (mode == SoundMode::HammondOrgan) {
                 midi.NoteOn(Byte(note), kFullVelocity);
             } else {
-                NoteSlots[slot] = note;
+                noteSlots[slot] = note;
             }
         }
     }
@@ -80,7 +80,7 @@ void MainWindow::PlayArpeggio() {
     // Each note is scheduled against the arpeggio's start so that onsets never drift; the
     // event loop keeps running in between.
     std::vector<int> notes;
-    for (int note : NoteSlots) {
+    for (int note : noteSlots) {
         if (note != 0) {
             notes.push_back(note);
         }
@@ -106,7 +106,7 @@ void MainWindow::PlayArpeggio() {
 
 void MainWindow::FinishArpeggio() {
     HidePlayMarker();
-    services_.midi.Reset();
+    services_.midi.AllNotesOff();
     playing = false;
     SetPlaybackLock(false);
     if (closeRequested) {
@@ -142,38 +142,38 @@ void MainWindow::ApplySoundMode() {
     switch (state.soundMode) {
         case SoundMode::NoSound:
             playing = false;
-            midi.Reset();
+            midi.AllNotesOff();
             StoreSoundMode(services_.settings, SoundMode::NoSound);
             break;
         case SoundMode::HammondOrgan:
             playing = false;
-            midi.Reset();
+            midi.AllNotesOff();
             midi.ProgramChange(kOrganProgram);
             UpdateInversionAvailability(true);
             PlayCurrentChord();  // also while start-up keeps the refresh silent
             StoreSoundMode(services_.settings, SoundMode::HammondOrgan);
             break;
         case SoundMode::PianoArpeggio:
-            midi.Reset();
+            midi.AllNotesOff();
             midi.ProgramChange(kPianoProgram);
             StoreSoundMode(services_.settings, SoundMode::PianoArpeggio);
             arpeggioDelayMs = kPianoDelayMs;
             // The inversion is tested before the selector is put back to root position, so
             // switching to piano with an inversion chosen plays nothing.
             if (!state.suppressNextPlay && SelectedInversion() == Inversion::RootPosition) {
-                services_.eventLoop.ProcessPendingMessages();
+                services_.eventLoop.RepaintChangesNow();
                 PlayCurrentChord();
             }
             UpdateInversionAvailability(false);
             break;
         case SoundMode::GuitarArpeggio:
-            midi.Reset();
+            midi.AllNotesOff();
             midi.ProgramChange(kGuitarProgram);
             StoreSoundMode(services_.settings, SoundMode::GuitarArpeggio);
             arpeggioDelayMs = kGuitarDelayMs;
             UpdateInversionAvailability(false);
             if (!state.suppressNextPlay && SelectedInversion() == Inversion::RootPosition) {
-                services_.eventLoop.ProcessPendingMessages();
+                services_.eventLoop.RepaintChangesNow();
                 PlayCurrentChord();
             }
             UpdateInversionAvailability(false);
@@ -185,7 +185,7 @@ void MainWindow::ApplyOctave() {
     state.octaveHigher = OctaveHigherCheck->checked;
     StoreOctave(services_.settings, state.octaveHigher);
     if (!state.suppressNextPlay) {
-        services_.eventLoop.ProcessPendingMessages();
+        services_.eventLoop.RepaintChangesNow();
         PlayCurrentChord();
     }
 }
@@ -196,7 +196,7 @@ bool MainWindow::OnCloseRequest() {
         closeRequested = true;
         return false;
     }
-    services_.midi.Reset();
+    services_.midi.AllNotesOff();
     services_.midi.Close();
     return true;
 }

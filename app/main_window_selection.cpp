@@ -58,11 +58,11 @@ void MainWindow::RelabelVariations(const std::string& rootName) {
 }
 
 void MainWindow::Refresh(KeyNumber root, Spelling spelling) {
-    CompatibleLineLabel->text = BuildCompatibleLine(CompatibleCaption, root, spelling);
+    CompatibleLineLabel->text = BuildCompatibleLine(compatibleCaption, root, spelling);
     state.root = root;
     state.spelling = spelling;
     state.degreeKeys = ComputeDegreeKeys(root);
-    ScaleLineLabel->text = BuildScaleLine(ScaleCaption, root, spelling);
+    ScaleLineLabel->text = BuildScaleLine(scaleCaption, root, spelling);
     ScaleLineLabel->textColour = ui::Rgb{0, 0, 0};
     ShowChord();
 
@@ -71,7 +71,7 @@ void MainWindow::Refresh(KeyNumber root, Spelling spelling) {
         return;
     }
     // Paint the new chord before it sounds.
-    services_.eventLoop.ProcessPendingMessages();
+    services_.eventLoop.RepaintChangesNow();
     PlayCurrentChord();
     state.suppressNextPlay = false;
 }
@@ -120,7 +120,7 @@ void MainWindow::ShowChord() {
     } else {
         BlankKeyMarkers();
     }
-    ChordLineLabel->text = BuildChordLine(ChordCaption, shown, state.degreeKeys, state.spelling);
+    ChordLineLabel->text = BuildChordLine(chordCaption, shown, state.degreeKeys, state.spelling);
 }
 
 void MainWindow::HideKeyMarkers() {
@@ -162,7 +162,7 @@ void MainWindow::ShowPlayMarker(int note) {
     PlayMarker->text =
         NotesOnPianoCheck->checked ? std::string{NoteName(k, state.spelling)} : std::string{};
     PlayMarker->visible = true;
-    services_.eventLoop.ProcessPendingMessages();
+    services_.eventLoop.RepaintChangesNow();
 }
 
 void MainWindow::HidePlayMarker() {

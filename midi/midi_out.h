@@ -12,7 +12,7 @@ class MidiOut {
   public:
     virtual ~MidiOut() = default;
     virtual void Open() = 0;
-    virtual void Reset() = 0;  // ends every sounding note on every channel
+    virtual void AllNotesOff() = 0;  // ends every sounding note on every channel
     virtual void Close() = 0;
     virtual void ProgramChange(std::uint8_t program) = 0;               // channel 1
     virtual void NoteOn(std::uint8_t note, std::uint8_t velocity) = 0;  // channel 1
@@ -21,12 +21,6 @@ class MidiOut {
 inline constexpr std::uint8_t kProgramChangeStatus = 0xC0;
 inline constexpr std::uint8_t kNoteOnStatus = 0x90;
 inline constexpr std::uint8_t kFullVelocity = 127;
-
-// A short MIDI message packed as status + 256 * data1 + 65536 * data2.
-constexpr std::uint32_t PackShortMessage(std::uint8_t status, std::uint8_t data1,
-                                         std::uint8_t data2 = 0) {
-    return std::uint32_t{status} + 256u * data1 + 65536u * data2;
-}
 
 // The MIDI note of key k: 48 (lowest C) to 83, or 60 to 95 an octave higher.
 constexpr int KeyNote(KeyNumber k, bool octaveHigher) {
@@ -40,7 +34,7 @@ constexpr KeyNumber KeyOfNote(int note, bool octaveHigher) {
 class SilentMidiOut final : public MidiOut {
   public:
     void Open() override {}
-    void Reset() override {}
+    void AllNotesOff() override {}
     void Close() override {}
     void ProgramChange(std::uint8_t) override {}
     void NoteOn(std::uint8_t, std::uint8_t) override {}

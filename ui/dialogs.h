@@ -16,10 +16,9 @@ struct SaveDialog {
     std::string title;
     bool overwritePrompt = true;
     bool pathMustExist = true;
-    const Window* owner = nullptr;
 };
 
-enum class AboutIcon { None, Application, Own };
+enum class AboutIcon { None, Application };
 
 // What the about box shows.
 struct AboutInfo {
@@ -27,7 +26,6 @@ struct AboutInfo {
     std::string notice;
     std::string description;
     AboutIcon iconChoice = AboutIcon::Application;
-    std::string ownIcon;
 };
 
 // Modal dialogs. Each returns when the user has closed the dialog.
@@ -37,8 +35,8 @@ class Dialogs {
     // Returns whether the user confirmed a file name; sets dialog.fileName to the chosen path,
     // or to the empty text when the user cancelled.
     virtual bool RunSaveDialog(SaveDialog& dialog) = 0;
-    virtual void ShowError(const Window& owner, std::string_view title, std::string_view text) = 0;
-    virtual void ShowAbout(const Window& owner, const AboutInfo& about) = 0;
+    virtual void ShowError(std::string_view title, std::string_view text) = 0;
+    virtual void ShowAbout(const AboutInfo& about) = 0;
 };
 
 }  // namespace vorlane::ui

@@ -11,7 +11,7 @@ class EventLoop {
   public:
     virtual ~EventLoop() = default;
     // Brings everything the logic changed onto the screen now (mirror and repaint).
-    virtual void ProcessPendingMessages() = 0;
+    virtual void RepaintChangesNow() = 0;
     // Runs the task after the current event has been handled.
     virtual void Post(std::function<void()> task) = 0;
     // Runs the task once delayMs milliseconds have passed (0 or less: as soon as possible).

@@ -18,8 +18,8 @@ namespace {
 class NoDialogs final : public ui::Dialogs {
   public:
     bool RunSaveDialog(ui::SaveDialog&) override { return false; }
-    void ShowError(const ui::Window&, std::string_view, std::string_view) override {}
-    void ShowAbout(const ui::Window&, const ui::AboutInfo&) override {}
+    void ShowError(std::string_view, std::string_view) override {}
+    void ShowAbout(const ui::AboutInfo&) override {}
 };
 
 void BM_HandleSelection(benchmark::State& state) {

@@ -132,10 +132,8 @@ void MeasureClickToSound() {
         const std::int64_t before = NowUs();
         QTest::mouseClick(app.Widget(button), Qt::LeftButton, {}, QPoint(30, 11));
         const auto& events = app.midi.Events();
-        auto on = std::find_if(events.begin(), events.end(), [](const auto& e) {
-            return e.kind == vorlane::RecordingMidiOut::Kind::ShortMessage &&
-                   (e.message & 0xFF) == 0x90;
-        });
+        auto on =
+            std::find_if(events.begin(), events.end(), [](const auto& e) { return e.IsNoteOn(); });
         if (on != events.end()) {
             us.push_back(static_cast<double>(on->timeMs - before));
         }
@@ -167,9 +165,9 @@ void MeasureArpeggio() {
     std::vector<std::int64_t> onsets;
     std::int64_t resetUs = 0;
     for (const auto& e : app.midi.Events()) {
-        if (e.kind == vorlane::RecordingMidiOut::Kind::ShortMessage && (e.message & 0xFF) == 0x90) {
+        if (e.IsNoteOn()) {
             onsets.push_back(e.timeMs);
-        } else if (e.kind == vorlane::RecordingMidiOut::Kind::Reset && onsets.size() == 7) {
+        } else if (e.kind == vorlane::RecordingMidiOut::Kind::AllNotesOff && onsets.size() == 7) {
             resetUs = e.timeMs;
         }
     }

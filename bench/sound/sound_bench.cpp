@@ -153,7 +153,7 @@ void MeasureOpen(const Args& args) {
 std::vector<double> NoteLatencies(FluidSynthMidiOut& synth, Monitor& monitor, bool fromIdle) {
     std::vector<double> latencies;
     for (int i = 0; i < 8; ++i) {
-        synth.Reset();
+        synth.AllNotesOff();
         std::this_thread::sleep_for(1000ms);  // the previous note's release and reverb
         if (fromIdle) {
             const auto limit = Clock::now() + 10s;
@@ -168,7 +168,7 @@ std::vector<double> NoteLatencies(FluidSynthMidiOut& synth, Monitor& monitor, bo
             latencies.push_back(Ms(*heard - start));
         }
     }
-    synth.Reset();
+    synth.AllNotesOff();
     return latencies;
 }
 
@@ -220,7 +220,7 @@ void MeasureCpu(const Args& args) {
         synth.ProgramChange(0);
         synth.NoteOn(60, kFullVelocity);  // loads the instrument, then silence
         std::this_thread::sleep_for(200ms);
-        synth.Reset();
+        synth.AllNotesOff();
         // Past the release, the idle second and the driver's teardown.
         std::this_thread::sleep_for(idleStop ? 5000ms : 1000ms);
         const double self = ProcessCpuSeconds(), server = ServerCpuSeconds(args.serverPid);
@@ -252,14 +252,14 @@ void Play(const Args& args) {
     std::this_thread::sleep_for(2500ms);  // PulseAudio's null sink needs 2 s to settle
     auto chord = [&](std::uint8_t program, std::vector<int> notes, std::chrono::milliseconds step,
                      std::chrono::milliseconds hold) {
-        synth.Reset();
+        synth.AllNotesOff();
         synth.ProgramChange(program);
         for (int note : notes) {
             synth.NoteOn(static_cast<std::uint8_t>(note), kFullVelocity);
             std::this_thread::sleep_for(step);
         }
         std::this_thread::sleep_for(hold);
-        synth.Reset();
+        synth.AllNotesOff();
         std::this_thread::sleep_for(500ms);
     };
     chord(16, {48, 52, 55}, 0ms, 1500ms);

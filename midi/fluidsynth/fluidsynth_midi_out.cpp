@@ -64,7 +64,7 @@ void FluidSynthMidiOut::Close() {
     core_.reset();
 }
 
-void FluidSynthMidiOut::Reset() {
+void FluidSynthMidiOut::AllNotesOff() {
     if (core_ != nullptr) {
         core_->ReleaseAllNotes();
     }

@@ -64,7 +64,7 @@ class FluidSynthMidiOut final : public MidiOut {
     FluidSynthMidiOut& operator=(const FluidSynthMidiOut&) = delete;
 
     void Open() override;
-    void Reset() override;
+    void AllNotesOff() override;
     void Close() override;
     void ProgramChange(std::uint8_t program) override;
     void NoteOn(std::uint8_t note, std::uint8_t velocity) override;

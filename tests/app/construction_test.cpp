@@ -76,8 +76,7 @@ TEST_F(FormTest, ControlsAreCreatedInOrderWithTheirGeometry) {
     EXPECT_FALSE(form->window.maximiseBox);
     EXPECT_TRUE(form->window.fixedSize);
     EXPECT_EQ(form->InfoButton->hint, "Click this button for more info on the 'Vorlane' program.");
-    EXPECT_EQ(form->SaveDialog.filter, "Piano Chords|*.txt");
-    EXPECT_EQ(form->SaveDialog.owner, &form->window);
+    EXPECT_EQ(form->saveDialog.filter, "Piano Chords|*.txt");
 }
 
 TEST_F(FormTest, BuildingSelectsFlatCAndMajorAndRefreshesTwiceSilently) {
@@ -86,7 +85,7 @@ TEST_F(FormTest, BuildingSelectsFlatCAndMajorAndRefreshesTwiceSilently) {
     EXPECT_TRUE(form->FlatRootButtons[0]->checked);
     EXPECT_TRUE(form->VariationButtons[0]->checked);
     // Two selection runs, each ending in the sound step: a reset and nothing else.
-    EXPECT_EQ(ResetTimes().size(), 2u);
+    EXPECT_EQ(AllNotesOffTimes().size(), 2u);
     EXPECT_TRUE(NoteOns().empty());
     EXPECT_FALSE(midi.IsOpen());
 

@@ -10,7 +10,7 @@ TEST_F(FormTest, EachLanguageReachesEveryKindOfTarget) {
     EXPECT_EQ(form->InversionLabel->text, "Ligging");
     EXPECT_EQ(form->LogoPicture->imageIndex, 0);
     EXPECT_EQ(form->ScaleLineLabel->text, "Toonladder C:   C - D - E - F - G - A - B - C");
-    EXPECT_EQ(form->SaveDialogTitle, "Bewaar geselecteerde Akkoorden");
+    EXPECT_EQ(form->saveDialogTitle, "Bewaar geselecteerde Akkoorden");
 
     Click(form->FrenchButton);
     EXPECT_EQ(form->FlatHeader->text, "B\u00e9mol");
@@ -23,7 +23,7 @@ TEST_F(FormTest, EachLanguageReachesEveryKindOfTarget) {
     EXPECT_EQ(form->CompatibleLineLabel->text,
               "Accords compatibles (cercle des cinqui\u00e8mes): C, F, G, Dm, Am, Em, "
               "B\u00b0 (DIM)");
-    EXPECT_EQ(form->SaveErrorText.substr(form->SaveErrorText.size() - 2), "\".");
+    EXPECT_EQ(form->saveErrorText.substr(form->saveErrorText.size() - 2), "\".");
 
     Click(form->EnglishButton);
     EXPECT_EQ(form->OctaveHigherCheck->text, "1 Octave Higher");
@@ -40,7 +40,7 @@ TEST_F(FormTest, LanguageChangeResetsInversionReplaysAndDiscardsRememberedChords
     Click(Flat(9));
     form->window.ChooseItem(*form->InversionSelector, 2);
     Click(form->RememberButton);
-    ASSERT_EQ(form->RememberedChords.ChordCount(), 1u);
+    ASSERT_EQ(form->rememberedChords.ChordCount(), 1u);
     midi.Clear();
     settings.ClearWrites();
 
@@ -49,7 +49,7 @@ TEST_F(FormTest, LanguageChangeResetsInversionReplaysAndDiscardsRememberedChords
     EXPECT_EQ(MarkedKeys(), (std::vector<KeyNumber>{10, 14, 17}));
     EXPECT_EQ(midi.NotesOn(), (std::vector<int>{57, 61, 64}));
     EXPECT_EQ(form->ChordLineLabel->text, "Accord A:   A - Db - E");
-    EXPECT_EQ(form->RememberedChords.ChordCount(), 0u);
+    EXPECT_EQ(form->rememberedChords.ChordCount(), 0u);
     EXPECT_EQ(settings.Writes(),
               (std::vector<std::pair<std::string, std::string>>{{"Taal", "Frans"}}));
     EXPECT_TRUE(form->RememberButton->enabled);
@@ -58,7 +58,7 @@ TEST_F(FormTest, LanguageChangeResetsInversionReplaysAndDiscardsRememberedChords
     // Clicking the language already chosen applies, stores and discards again.
     Click(form->RememberButton);
     Click(form->FrenchButton);
-    EXPECT_EQ(form->RememberedChords.ChordCount(), 0u);
+    EXPECT_EQ(form->rememberedChords.ChordCount(), 0u);
     EXPECT_EQ(settings.Writes().size(), 2u);
 }
 

@@ -35,12 +35,10 @@ class ScriptedDialogs final : public ui::Dialogs {
         dialog.fileName = answer.value_or("");
         return answer.has_value();
     }
-    void ShowError(const ui::Window&, std::string_view title, std::string_view text) override {
+    void ShowError(std::string_view title, std::string_view text) override {
         errors.emplace_back(title, text);
     }
-    void ShowAbout(const ui::Window&, const ui::AboutInfo& about) override {
-        abouts.push_back(about);
-    }
+    void ShowAbout(const ui::AboutInfo& about) override { abouts.push_back(about); }
 };
 
 inline constexpr const char* kHome = "/home/player";
@@ -102,16 +100,16 @@ class FormTest : public ::testing::Test {
     std::vector<std::pair<std::int64_t, int>> NoteOns() const {
         std::vector<std::pair<std::int64_t, int>> out;
         for (const auto& e : midi.Events()) {
-            if (e.kind == RecordingMidiOut::Kind::ShortMessage && (e.message & 0xFF) == 0x90) {
-                out.emplace_back(e.timeMs, int((e.message >> 8) & 0xFF));
+            if (e.IsNoteOn()) {
+                out.emplace_back(e.timeMs, e.message.data1);
             }
         }
         return out;
     }
-    std::vector<std::int64_t> ResetTimes() const {
+    std::vector<std::int64_t> AllNotesOffTimes() const {
         std::vector<std::int64_t> out;
         for (const auto& e : midi.Events()) {
-            if (e.kind == RecordingMidiOut::Kind::Reset) {
+            if (e.kind == RecordingMidiOut::Kind::AllNotesOff) {
                 out.push_back(e.timeMs);
             }
         }
@@ -121,8 +119,8 @@ class FormTest : public ::testing::Test {
     std::vector<int> Programs() const {
         std::vector<int> out;
         for (const auto& e : midi.Events()) {
-            if (e.kind == RecordingMidiOut::Kind::ShortMessage && (e.message & 0xFF) == 0xC0) {
-                out.push_back(int((e.message >> 8) & 0xFF));
+            if (e.IsProgramChange()) {
+                out.push_back(e.message.data1);
             }
         }
         return out;

@@ -11,18 +11,19 @@ TEST_F(FormTest, HammondSendsResetProgramThenNotesAtOnceAndHoldsThem) {
     Click(Flat(0));
     const auto& events = midi.Events();
     ASSERT_EQ(events.size(), 5u);
-    EXPECT_EQ(events[0].kind, RecordingMidiOut::Kind::Reset);
-    EXPECT_EQ(events[1].message, 0x10C0u);    // program 16
-    EXPECT_EQ(events[2].message, 0x7F3090u);  // note 48, velocity 127
-    EXPECT_EQ(events[3].message, PackShortMessage(0x90, 52, 127));
-    EXPECT_EQ(events[4].message, PackShortMessage(0x90, 55, 127));
+    EXPECT_EQ(events[0].kind, RecordingMidiOut::Kind::AllNotesOff);
+    using Message = RecordingMidiOut::Message;
+    EXPECT_EQ(events[1].message, (Message{0xC0, 16, 0}));
+    EXPECT_EQ(events[2].message, (Message{0x90, 48, 127}));
+    EXPECT_EQ(events[3].message, (Message{0x90, 52, 127}));
+    EXPECT_EQ(events[4].message, (Message{0x90, 55, 127}));
     EXPECT_FALSE(loop.HasPendingTasks()) << "an organ chord has no end of its own";
 
     // No sound silences the held chord.
     midi.Clear();
     Click(form->NoSoundButton);
     ASSERT_FALSE(midi.Events().empty());
-    EXPECT_EQ(midi.Events()[0].kind, RecordingMidiOut::Kind::Reset);
+    EXPECT_EQ(midi.Events()[0].kind, RecordingMidiOut::Kind::AllNotesOff);
     EXPECT_TRUE(NoteOns().empty());
     Click(Flat(5));
     EXPECT_TRUE(NoteOns().empty());
@@ -46,7 +47,7 @@ TEST_F(FormTest, PianoArpeggioTimingAndLock) {
     EXPECT_EQ(NoteOns(), expected);
     // The refresh paints before anything sounds; each note then paints its play marker.
     EXPECT_EQ(lockedDuring, (std::vector<bool>{false, true, true, true, true}));
-    EXPECT_EQ(ResetTimes().back(), start + 2400);
+    EXPECT_EQ(AllNotesOffTimes().back(), start + 2400);
     EXPECT_EQ(Programs().back(), 0);
     EXPECT_FALSE(form->playing);
     EXPECT_FALSE(form->PlayMarker->visible);
@@ -72,7 +73,7 @@ TEST_F(FormTest, PlayMarkerWalksTheKeysWithNames) {
     EXPECT_EQ(ons[0].second, 60);
     EXPECT_EQ(ons[2].second, 67);
     EXPECT_EQ(ons[1].first - ons[0].first, 100);
-    EXPECT_EQ(ResetTimes().back() - ons[0].first, 3 * 100 + 800);
+    EXPECT_EQ(AllNotesOffTimes().back() - ons[0].first, 3 * 100 + 800);
 }
 
 TEST_F(FormTest, CloseDuringArpeggioWaitsForItsEnd) {
@@ -99,7 +100,7 @@ TEST_F(FormTest, CloseWithoutArpeggioSilencesAndClosesAtOnce) {
     midi.Clear();
     EXPECT_TRUE(form->window.RequestClose());
     ASSERT_EQ(midi.Events().size(), 2u);
-    EXPECT_EQ(midi.Events()[0].kind, RecordingMidiOut::Kind::Reset);
+    EXPECT_EQ(midi.Events()[0].kind, RecordingMidiOut::Kind::AllNotesOff);
     EXPECT_EQ(midi.Events()[1].kind, RecordingMidiOut::Kind::Close);
 }
 

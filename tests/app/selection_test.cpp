@@ -10,11 +10,10 @@ class SelectionTest : public FormTest {
     std::vector<int> LastChord() const {
         std::vector<int> notes;
         for (const auto& e : midi.Events()) {
-            if (e.kind == RecordingMidiOut::Kind::Reset) {
+            if (e.kind == RecordingMidiOut::Kind::AllNotesOff) {
                 notes.clear();
-            } else if (e.kind == RecordingMidiOut::Kind::ShortMessage &&
-                       (e.message & 0xFF) == 0x90) {
-                notes.push_back(int((e.message >> 8) & 0xFF));
+            } else if (e.IsNoteOn()) {
+                notes.push_back(e.message.data1);
             }
         }
         return notes;
@@ -148,7 +147,7 @@ TEST_F(SelectionTest, WithoutARootNothingChangesButRemember) {
     form->HandleSelection();
     EXPECT_EQ(form->ChordLineLabel->text, "Chord D");
     EXPECT_TRUE(MarkedKeys().empty());
-    EXPECT_EQ(ResetTimes().size(), 1u);
+    EXPECT_EQ(AllNotesOffTimes().size(), 1u);
     EXPECT_TRUE(NoteOns().empty());
 }
 

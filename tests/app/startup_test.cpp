@@ -14,7 +14,7 @@ TEST_F(FormTest, FirstRunWithoutSettingsComesUpInEnglishSilentAndLow) {
     EXPECT_EQ(settings.Values().size(), 1u);
 
     EXPECT_EQ(form->window.caption, "Vorlane v4.1");
-    EXPECT_EQ(form->AboutInfo.title, "Vorlane v4.1 - 32 bit - ");
+    EXPECT_EQ(form->aboutInfo.title, "Vorlane v4.1 - 32 bit - ");
     EXPECT_EQ(form->ChordLineLabel->text, "Chord C:   C - E - G");
     EXPECT_EQ(form->ScaleLineLabel->text, "Musical scale C:   C - D - E - F - G - A - B - C");
     EXPECT_EQ(form->CompatibleLineLabel->text,
@@ -24,7 +24,7 @@ TEST_F(FormTest, FirstRunWithoutSettingsComesUpInEnglishSilentAndLow) {
     EXPECT_TRUE(midi.IsOpen());
     EXPECT_TRUE(form->RememberButton->enabled);
     EXPECT_FALSE(form->SaveButton->enabled);
-    EXPECT_EQ(form->SaveDialog.initialFolder, std::string{kHome} + "/PianoChords");
+    EXPECT_EQ(form->saveDialog.initialFolder, std::string{kHome} + "/PianoChords");
     EXPECT_FALSE(form->state.suppressNextPlay);
 }
 

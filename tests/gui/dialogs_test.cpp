@@ -117,7 +117,6 @@ TEST(QtDialogsTest, RealSaveDialogTakesATypedNameWithTheDefaultSuffix) {
 
 TEST(QtDialogsTest, ErrorAndAboutBoxesShowWhatTheyAreGiven) {
     ScriptedDialogs dialogs;
-    Window owner;
     dialogs.steps.push_back([](QDialog& d) {
         auto& box = dynamic_cast<QMessageBox&>(d);
         EXPECT_EQ(box.icon(), QMessageBox::Critical);
@@ -125,10 +124,10 @@ TEST(QtDialogsTest, ErrorAndAboutBoxesShowWhatTheyAreGiven) {
         EXPECT_EQ(box.text(), "Kan niet bewaren");
         return int(QMessageBox::Ok);
     });
-    dialogs.ShowError(owner, "Piano Chords v4.1", "Kan niet bewaren");
+    dialogs.ShowError("Piano Chords v4.1", "Kan niet bewaren");
 
     AboutInfo about{"Piano Chords v4.1 - 32 bit - ", "© 2026 Vorlane", "Piano-akkoorden",
-                    AboutIcon::Application, ""};
+                    AboutIcon::Application};
     dialogs.steps.push_back([](QDialog& d) {
         EXPECT_TRUE(d.isModal());
         EXPECT_EQ(d.windowTitle(), "Piano Chords v4.1 - 32 bit - ");
@@ -140,7 +139,7 @@ TEST(QtDialogsTest, ErrorAndAboutBoxesShowWhatTheyAreGiven) {
                   d.findChild<QLabel*>("AboutNotice")->y());
         return int(QDialog::Accepted);
     });
-    dialogs.ShowAbout(owner, about);
+    dialogs.ShowAbout(about);
 }
 
 }  // namespace

@@ -39,7 +39,7 @@ TEST(QtEventLoopTest, ProcessPendingMessagesPaintsNowWithoutRunningOtherEvents) 
     PaintCounter counter;
     label->installEventFilter(&counter);
     sample["ChordLineLabel"].text = "Akkoord G7";
-    loop.ProcessPendingMessages();
+    loop.RepaintChangesNow();
     EXPECT_EQ(label->text(), "Akkoord G7");
     EXPECT_GT(counter.paints, 0) << "repainted synchronously";
     EXPECT_FALSE(posted) << "no nested event loop ran the posted task";
@@ -49,11 +49,11 @@ TEST(QtEventLoopTest, ProcessPendingMessagesPaintsNowWithoutRunningOtherEvents) 
     PaintCounter keyboardPaints;
     keyboard->installEventFilter(&keyboardPaints);
     sample.keyMarkers[0]->left = 249;
-    loop.ProcessPendingMessages();
+    loop.RepaintChangesNow();
     EXPECT_GT(keyboardPaints.paints, 0);
     EXPECT_EQ(view.WidgetFor(*sample.keyMarkers[0])->x(), 249);
     const int labelPaints = counter.paints;
-    loop.ProcessPendingMessages();
+    loop.RepaintChangesNow();
     EXPECT_EQ(counter.paints, labelPaints) << "nothing changed, nothing painted";
     QTRY_VERIFY(posted);
 
@@ -81,9 +81,8 @@ TEST(QtEventLoopTest, TimedTasksKeepTheirScheduleAlsoUnderAModalDialog) {
     }
     // Just after the first note the user opens the about box; the notes go on behind it.
     QEventLoop application;
-    Window owner;
     QTimer::singleShot(30, [&] {
-        dialogs.ShowAbout(owner, AboutInfo{"About", "notice", "description", AboutIcon::None, ""});
+        dialogs.ShowAbout(AboutInfo{"About", "notice", "description", AboutIcon::None});
         application.quit();
     });
     QTimer::singleShot(5000, &application, &QEventLoop::quit);

@@ -34,10 +34,6 @@ class FormWindowTest : public ::testing::Test {
         view->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
     }
-    void TearDown() override {
-        view.reset();
-        form.reset();
-    }
     QWidget* W(const ui::Control* c) const { return view->WidgetFor(*c); }
     QString Text(const ui::Control* c) const {
         if (auto* label = qobject_cast<QLabel*>(W(c))) {

@@ -171,7 +171,7 @@ TEST(ArtworkTest, LogoHasThreeDistinctFramesAndTheIconIsBuiltIn) {
     EXPECT_TRUE(RenderPicture(kLogoResource, 3, 1.0).isNull());
     EXPECT_TRUE(RenderPicture("missing", 0, 1.0).isNull());
 
-    const QIcon icon = IconForResource(kAppIconResource);
+    const QIcon icon = IconForResource(kAppId);
     ASSERT_FALSE(icon.isNull());
     for (int size : {16, 32, 48, 256}) {
         EXPECT_EQ(icon.pixmap(size, size).size(), QSize(size, size));

@@ -33,7 +33,7 @@ SampleWindow::SampleWindow() {
     window.maximiseBox = false;
     window.fixedSize = true;
     window.font = Font{"System", -11, false};
-    window.icon = "MAINICON";
+    window.icon = "vorlane";
 
     auto logged = [this](Control& c) {
         Control* control = &c;

@@ -16,8 +16,8 @@ int main(int argc, char** argv) {
     qt::QtDialogs dialogs;
     Control& info = sample["InfoButton"];
     info.onClick = [&] {
-        dialogs.ShowAbout(sample.window, AboutInfo{"Vorlane v4.1", "A sample of the window",
-                                                   "Piano chords", AboutIcon::Application, ""});
+        dialogs.ShowAbout(AboutInfo{"Vorlane v4.1", "A sample of the window", "Piano chords",
+                                    AboutIcon::Application});
     };
     sample.notesCheck->onClick = [&] {
         const std::string name = sample.notesCheck->checked ? "C" : "";

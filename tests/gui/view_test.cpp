@@ -191,7 +191,7 @@ TEST_F(ViewTest, PushMirrorsEveryChangeOfTheRecords) {
     sample["LogoPicture"].imageIndex = 2;
     sample.window.caption = "Piano Chords v4.1";
     sample["SaveButton"].hint = "Save them";
-    loop.ProcessPendingMessages();
+    loop.RepaintChangesNow();
 
     EXPECT_EQ(static_cast<QLabel*>(Widget("ChordLineLabel"))->text(), "Akkoord Dbm:   Db - E - Ab");
     EXPECT_TRUE(Widget("InversionLabel")->isHidden());
@@ -204,7 +204,7 @@ TEST_F(ViewTest, PushMirrorsEveryChangeOfTheRecords) {
     EXPECT_EQ(Widget("SaveButton")->toolTip(), "Save them");
 
     sample["Variation3"].enabled = false;
-    loop.ProcessPendingMessages();
+    loop.RepaintChangesNow();
     EXPECT_FALSE(Widget("Variation3")->isEnabled());
 }
 

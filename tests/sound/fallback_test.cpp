@@ -53,7 +53,7 @@ void ExpectSilentDevice(FluidSynthMidiOut& synth) {
     EXPECT_EQ(synth.GetState(), State::Silent);
     synth.ProgramChange(16);
     synth.NoteOn(60, kFullVelocity);
-    synth.Reset();
+    synth.AllNotesOff();
     EXPECT_FALSE(synth.AudioRunning());
     EXPECT_EQ(synth.ActiveVoices(), 0);
     synth.Close();
@@ -113,7 +113,7 @@ TEST(AudioDriverTest, WithoutAWorkingDriverTheDeviceOpensAtOnceAndStaysQuiet) {
         EXPECT_EQ(synth.GetState(), State::Ready);
         synth.ProgramChange(16);
         synth.NoteOn(60, kFullVelocity);
-        synth.Reset();
+        synth.AllNotesOff();
         EXPECT_FALSE(synth.AudioRunning());
         synth.Close();
         EXPECT_EQ(synth.GetState(), State::Closed);
@@ -148,7 +148,7 @@ TEST(AudioDriverTest, FallsBackToTheNextDriverAndStopsItWhileNothingSounds) {
     EXPECT_TRUE(synth.AudioRunning());
     EXPECT_GT(synth.ActiveVoices(), 0);
 
-    synth.Reset();
+    synth.AllNotesOff();
     EXPECT_TRUE(WaitFor([&] { return !synth.AudioRunning(); }, 3s));
     synth.Close();
     EXPECT_FALSE(synth.AudioRunning());

@@ -36,7 +36,7 @@ class RenderTest : public ::testing::Test {
     }
 
     void Play(std::uint8_t program, std::initializer_list<int> notes) {
-        synth.Reset();
+        synth.AllNotesOff();
         synth.ProgramChange(program);
         for (int note : notes) {
             synth.NoteOn(static_cast<std::uint8_t>(note), kFullVelocity);
@@ -59,7 +59,7 @@ TEST_F(RenderTest, OrganChordSoundsItsNotesInEitherOctave) {
     EXPECT_GT(MinLevel(sound, {Hz(48), Hz(52), Hz(55)}),
               10 * MaxLevel(sound, {Hz(47), Hz(49), Hz(50), Hz(51), Hz(53), Hz(54), Hz(56)}));
 
-    synth.Reset();
+    synth.AllNotesOff();
     RenderMono(synth, 0.5);  // the low chord's release
     Play(kOrgan, {60, 64, 67});
     sound = Listen();
@@ -75,13 +75,13 @@ TEST_F(RenderTest, PianoAndGuitarSoundAtTheChosenOctave) {
         EXPECT_GT(MinLevel(sound, {Hz(48), Hz(52), Hz(55)}),
                   10 * MaxLevel(sound, {Hz(47), Hz(49), Hz(50), Hz(51), Hz(53), Hz(54)}));
 
-        synth.Reset();
+        synth.AllNotesOff();
         RenderMono(synth, 1.0);  // the low chord's release
         Play(program, {60, 64, 67});
         sound = Listen();
         EXPECT_GT(MinLevel(sound, {Hz(60), Hz(64), Hz(67)}),
                   10 * MaxLevel(sound, {Hz(48), Hz(52), Hz(55), Hz(61), Hz(63), Hz(66)}));
-        synth.Reset();
+        synth.AllNotesOff();
         RenderMono(synth, 1.0);
     }
 }
@@ -91,7 +91,7 @@ TEST_F(RenderTest, ProgramChangeSelectsTheInstrument) {
     auto profile = [&](std::uint8_t program) {
         Play(program, {60});
         const auto sound = Listen();
-        synth.Reset();
+        synth.AllNotesOff();
         RenderMono(synth, 1.0);
         return ToneLevel(sound, Hz(84)) / ToneLevel(sound, Hz(60));
     };
@@ -107,14 +107,14 @@ TEST_F(RenderTest, ResetEndsAHeldChord) {
     const double held = Rms(RenderMono(synth, 0.2));
     ASSERT_GT(held, 0.02);
 
-    synth.Reset();
+    synth.AllNotesOff();
     RenderMono(synth, 1.0);
     EXPECT_LT(Rms(RenderMono(synth, 0.2)), 0.01 * held);
     EXPECT_EQ(synth.ActiveVoices(), 0);
 
     Play(kPiano, {48, 52, 55, 60});
     RenderMono(synth, 0.2);
-    synth.Reset();
+    synth.AllNotesOff();
     RenderMono(synth, 1.5);
     EXPECT_LT(Rms(RenderMono(synth, 0.2)), 0.01 * held);
 }
@@ -128,7 +128,7 @@ TEST_F(RenderTest, SevenLoudNotesNeverClip) {
         float peak = 0.0f;
         for (const auto& chord : kThirteenths) {
             for (int root = 48; root < 72; root += 2) {
-                synth.Reset();
+                synth.AllNotesOff();
                 synth.ProgramChange(program);
                 for (int step : chord) {
                     synth.NoteOn(static_cast<std::uint8_t>(root + step), kFullVelocity);
@@ -139,7 +139,7 @@ TEST_F(RenderTest, SevenLoudNotesNeverClip) {
         peak = std::max(peak, RenderPeak(synth, 0.5));
         EXPECT_LT(peak, 0.95f) << int{program};
         EXPECT_GT(peak, program == kOrgan ? 0.5f : 0.25f) << int{program};
-        synth.Reset();
+        synth.AllNotesOff();
         RenderMono(synth, 1.0);
     }
 }
@@ -148,7 +148,7 @@ TEST(RenderLifecycleTest, CallsBeforeOpenAndAfterCloseChangeNothing) {
     FluidSynthMidiOut synth{RenderOnlyOptions()};
     synth.ProgramChange(kOrgan);
     synth.NoteOn(60, kFullVelocity);
-    synth.Reset();
+    synth.AllNotesOff();
     synth.Close();
     EXPECT_EQ(synth.GetState(), FluidSynthMidiOut::State::Closed);
     EXPECT_TRUE(RenderMono(synth, 0.1).empty());
@@ -162,7 +162,7 @@ TEST(RenderLifecycleTest, CallsBeforeOpenAndAfterCloseChangeNothing) {
     synth.Close();
     synth.NoteOn(64, kFullVelocity);
     synth.ProgramChange(kGuitar);
-    synth.Reset();
+    synth.AllNotesOff();
     EXPECT_TRUE(RenderMono(synth, 0.1).empty());
     EXPECT_EQ(synth.ActiveVoices(), 0);
 

@@ -30,7 +30,7 @@ class SoundServerTest : public ::testing::Test {
 
     // An organ chord, held until the next.
     void PlayChord() {
-        synth->Reset();
+        synth->AllNotesOff();
         synth->ProgramChange(16);
         for (std::uint8_t note : {60, 64, 67}) {
             synth->NoteOn(note, kFullVelocity);

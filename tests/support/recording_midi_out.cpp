@@ -2,45 +2,45 @@
 
 namespace vorlane {
 
-void RecordingMidiOut::Record(Kind kind, std::uint32_t message) {
+void RecordingMidiOut::Record(Kind kind, Message message) {
     events_.push_back({kind, clock_ ? clock_() : 0, message});
 }
 
 void RecordingMidiOut::Open() {
     open_ = true;
-    Record(Kind::Open, 0);
+    Record(Kind::Open, {});
 }
 
-void RecordingMidiOut::Reset() {
+void RecordingMidiOut::AllNotesOff() {
     if (open_ || recordWhileClosed) {
-        Record(Kind::Reset, 0);
+        Record(Kind::AllNotesOff, {});
     }
 }
 
 void RecordingMidiOut::Close() {
     if (open_ || recordWhileClosed) {
-        Record(Kind::Close, 0);
+        Record(Kind::Close, {});
     }
     open_ = false;
 }
 
 void RecordingMidiOut::ProgramChange(std::uint8_t program) {
     if (open_ || recordWhileClosed) {
-        Record(Kind::ShortMessage, PackShortMessage(kProgramChangeStatus, program));
+        Record(Kind::Message, {kProgramChangeStatus, program, 0});
     }
 }
 
 void RecordingMidiOut::NoteOn(std::uint8_t note, std::uint8_t velocity) {
     if (open_ || recordWhileClosed) {
-        Record(Kind::ShortMessage, PackShortMessage(kNoteOnStatus, note, velocity));
+        Record(Kind::Message, {kNoteOnStatus, note, velocity});
     }
 }
 
 std::vector<int> RecordingMidiOut::NotesOn() const {
     std::vector<int> notes;
     for (const Event& e : events_) {
-        if (e.kind == Kind::ShortMessage && (e.message & 0xFF) == kNoteOnStatus) {
-            notes.push_back(static_cast<int>((e.message >> 8) & 0xFF));
+        if (e.IsNoteOn()) {
+            notes.push_back(e.message.data1);
         }
     }
     return notes;

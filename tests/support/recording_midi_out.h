@@ -12,18 +12,29 @@ namespace vorlane {
 // it only records messages while open, unless recordWhileClosed is set.
 class RecordingMidiOut final : public MidiOut {
   public:
-    enum class Kind { Open, Reset, Close, ShortMessage };
+    enum class Kind { Open, AllNotesOff, Close, Message };
+    struct Message {
+        std::uint8_t status = 0;
+        std::uint8_t data1 = 0;
+        std::uint8_t data2 = 0;
+        friend bool operator==(const Message&, const Message&) = default;
+    };
     struct Event {
         Kind kind;
         std::int64_t timeMs;
-        std::uint32_t message;  // packed short message; 0 for the other kinds
+        Message message;  // all zero for the kinds other than Message
+
+        bool IsNoteOn() const { return kind == Kind::Message && message.status == kNoteOnStatus; }
+        bool IsProgramChange() const {
+            return kind == Kind::Message && message.status == kProgramChangeStatus;
+        }
     };
 
     explicit RecordingMidiOut(std::function<std::int64_t()> clock = {})
         : clock_(std::move(clock)) {}
 
     void Open() override;
-    void Reset() override;
+    void AllNotesOff() override;
     void Close() override;
     void ProgramChange(std::uint8_t program) override;
     void NoteOn(std::uint8_t note, std::uint8_t velocity) override;
@@ -38,7 +49,7 @@ class RecordingMidiOut final : public MidiOut {
     bool recordWhileClosed = false;
 
   private:
-    void Record(Kind kind, std::uint32_t message);
+    void Record(Kind kind, Message message);
 
     std::function<std::int64_t()> clock_;
     std::vector<Event> events_;

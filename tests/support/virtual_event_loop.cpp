@@ -4,7 +4,7 @@
 
 namespace vorlane::ui {
 
-void VirtualEventLoop::ProcessPendingMessages() {
+void VirtualEventLoop::RepaintChangesNow() {
     ++processPendingCount_;
     if (onProcessPending) {
         onProcessPending();

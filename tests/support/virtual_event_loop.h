@@ -13,7 +13,7 @@ namespace vorlane::ui {
 // advances the clock, each at exactly its due time.
 class VirtualEventLoop final : public EventLoop {
   public:
-    void ProcessPendingMessages() override;
+    void RepaintChangesNow() override;
     void Post(std::function<void()> task) override;
     void RunAfter(std::int64_t delayMs, std::function<void()> task) override;
     std::int64_t NowMs() const override { return now_; }
@@ -26,7 +26,7 @@ class VirtualEventLoop final : public EventLoop {
 
     bool HasPendingTasks() const { return !tasks_.empty(); }
     int processPendingCount() const { return processPendingCount_; }
-    // Called on every ProcessPendingMessages, e.g. to snapshot what the screen would show.
+    // Called on every RepaintChangesNow, e.g. to snapshot what the screen would show.
     std::function<void()> onProcessPending;
 
   private:

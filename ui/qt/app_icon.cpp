@@ -16,7 +16,7 @@ QIcon AppIcon() {
 }
 
 QIcon IconForResource(std::string_view name) {
-    if (name == kAppIconResource || name == kAppId || name == "vorlane") {
+    if (name == kAppId || name == "vorlane") {
         return AppIcon();
     }
     return {};

@@ -6,7 +6,6 @@
 namespace vorlane::ui::qt {
 
 // The resource names under which the logic may ask for the application icon.
-inline constexpr std::string_view kAppIconResource = "MAINICON";
 inline constexpr std::string_view kAppId = "org.vorlane.Vorlane";
 
 // The application icon in every size shipped, from the resources built into the library.

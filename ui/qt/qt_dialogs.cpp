@@ -24,8 +24,6 @@ QIcon AboutIconFor(const AboutInfo& about) {
             return {};
         case AboutIcon::Application:
             return AppIcon();
-        case AboutIcon::Own:
-            return IconForResource(about.ownIcon);
     }
     return {};
 }
@@ -81,13 +79,13 @@ bool QtDialogs::RunSaveDialog(SaveDialog& dialog) {
     }
 }
 
-void QtDialogs::ShowError(const Window&, std::string_view title, std::string_view text) {
+void QtDialogs::ShowError(std::string_view title, std::string_view text) {
     QMessageBox box(QMessageBox::Critical, ToQString(title), ToQString(text), QMessageBox::Ok,
                     parent_);
     Exec(box);
 }
 
-void QtDialogs::ShowAbout(const Window&, const AboutInfo& about) {
+void QtDialogs::ShowAbout(const AboutInfo& about) {
     QDialog box(parent_);
     box.setObjectName("AboutBox");
     box.setModal(true);

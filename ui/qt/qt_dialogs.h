@@ -22,8 +22,8 @@ class QtDialogs : public Dialogs {
     void SetParentWidget(QWidget* parent) { parent_ = parent; }
 
     bool RunSaveDialog(SaveDialog& dialog) override;
-    void ShowError(const Window& owner, std::string_view title, std::string_view text) override;
-    void ShowAbout(const Window& owner, const AboutInfo& about) override;
+    void ShowError(std::string_view title, std::string_view text) override;
+    void ShowAbout(const AboutInfo& about) override;
 
     // "Description|*.a|Other|*.b" as Qt's name filters: "Description (*.a)", "Other (*.b)".
     static QStringList NameFilters(std::string_view filter);

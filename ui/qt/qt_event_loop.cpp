@@ -10,7 +10,7 @@ namespace vorlane::ui::qt {
 QtEventLoop::QtEventLoop() = default;
 QtEventLoop::~QtEventLoop() = default;
 
-void QtEventLoop::ProcessPendingMessages() {
+void QtEventLoop::RepaintChangesNow() {
     if (view_) {
         view_->Push();
         view_->RepaintChanges();

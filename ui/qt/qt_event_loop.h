@@ -23,7 +23,7 @@ class QtEventLoop final : public EventLoop {
 
     // Pushes the records into the view and paints what changed at once; runs no nested
     // event loop.
-    void ProcessPendingMessages() override;
+    void RepaintChangesNow() override;
     void Post(std::function<void()> task) override;
     void RunAfter(std::int64_t delayMs, std::function<void()> task) override;
     std::int64_t NowMs() const override;
