@@ -24,7 +24,7 @@ class PaintCounter : public QObject {
     }
 };
 
-TEST(QtEventLoopTest, ProcessPendingMessagesPaintsNowWithoutRunningOtherEvents) {
+TEST(QtEventLoopTest, RepaintChangesNowPaintsWithoutRunningOtherEvents) {
     test::SampleWindow sample;
     QtWindowView view(sample.window);
     view.SetQuitOnClose(false);
