@@ -1,14 +1,24 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <memory>
 
-// Widgets need a QApplication for the whole test program, made after gtest has taken its own
-// arguments. Listing the tests needs no display, so none is made for that.
-int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    if (GTEST_FLAG_GET(list_tests)) {
-        return RUN_ALL_TESTS();
-    }
-    QApplication app(argc, argv);
-    return RUN_ALL_TESTS();
-}
+namespace {
+
+// Widgets need a QApplication for the whole test program; gtest_main knows nothing of Qt.
+class QtApplicationEnvironment : public ::testing::Environment {
+  public:
+    void SetUp() override { app_ = std::make_unique<QApplication>(argc_, argv_); }
+    void TearDown() override { app_.reset(); }
+
+  private:
+    int argc_ = 1;
+    char name_[17] = "vorlane-gui-test";
+    char* argv_[2] = {name_, nullptr};
+    std::unique_ptr<QApplication> app_;
+};
+
+[[maybe_unused]] auto* const kEnvironment =
+    ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
+
+}  // namespace
