@@ -20,14 +20,14 @@ void RoutedMidiOut::Open() {
     open_ = true;
 }
 
-void RoutedMidiOut::Reset() {
+void RoutedMidiOut::AllNotesOff() {
     if (!open_) {
         return;
     }
     if (external_) {
         SilenceDestination();
     } else {
-        synth_.Reset();
+        synth_.AllNotesOff();
     }
 }
 
@@ -68,7 +68,7 @@ void RoutedMidiOut::Choose(const std::string& destination) {
     if (external_) {
         Detach();
     } else {
-        synth_.Reset();
+        synth_.AllNotesOff();
     }
     choice_ = destination;
     if (choice_.empty() || !Attach()) {
@@ -86,7 +86,7 @@ void RoutedMidiOut::Recheck() {
         Detach();
         RestoreProgram();
     } else if (!external_ && there) {
-        synth_.Reset();
+        synth_.AllNotesOff();
         Attach();
     }
 }

@@ -20,7 +20,7 @@ class RoutedMidiOut final : public MidiOut {
     RoutedMidiOut(MidiOut& synth, MidiOutPort* port);
 
     void Open() override;
-    void Reset() override;
+    void AllNotesOff() override;
     void Close() override;
     void ProgramChange(std::uint8_t program) override;
     void NoteOn(std::uint8_t note, std::uint8_t velocity) override;

@@ -95,7 +95,7 @@ TEST_F(OutputTest, SwitchingMidArpeggioSilencesTheOldOutputAndTheRestPlaysOnTheN
     loop.RunUntilIdle();  // nothing is watched for the built-in synth
     EXPECT_EQ(settings.Values().at("MidiUit"), "");
     EXPECT_EQ(Programs(), (std::vector<int>{0, 0})) << "the synth takes over the instrument";
-    EXPECT_EQ(ResetTimes(), (std::vector<std::int64_t>{start + 2000}));
+    EXPECT_EQ(AllNotesOffTimes(), (std::vector<std::int64_t>{start + 2000}));
 }
 
 TEST_F(OutputTest, AbsentOrVanishingDestinationFallsBackAndReturnsWithinTwoSeconds) {
@@ -113,7 +113,8 @@ TEST_F(OutputTest, AbsentOrVanishingDestinationFallsBackAndReturnsWithinTwoSecon
     loop.AdvanceBy(2000);
     EXPECT_EQ(port.Connected(), "Stage Piano:in");
     EXPECT_EQ(At("Stage Piano:in", 0), (Lines{"1000: C0 16"}));
-    EXPECT_EQ(ResetTimes().back(), 1000) << "the synth's chord ends when the instrument returns";
+    EXPECT_EQ(AllNotesOffTimes().back(), 1000)
+        << "the synth's chord ends when the instrument returns";
 
     // Unplugged while chosen: the very next message goes to the synth.
     Click(Flat(4));
