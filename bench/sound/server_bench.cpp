@@ -39,7 +39,7 @@ void Summary(const char* what, std::vector<double> values) {
 }
 
 void Chord(FluidSynthMidiOut& synth, std::uint8_t root) {
-    synth.Reset();
+    synth.AllNotesOff();
     synth.ProgramChange(16);
     for (int step : {0, 4, 7}) {
         synth.NoteOn(static_cast<std::uint8_t>(root + step), kFullVelocity);
