@@ -9,11 +9,13 @@
 
 #include "i18n/language_texts.h"
 #include "keyboard/key_markers.h"
+#include "midi/midi_in.h"
 #include "midi/midi_out.h"
 #include "midi/routed_midi_out.h"
 #include "midi/sound_mode.h"
 #include "settings/chord_list.h"
 #include "theory/chord.h"
+#include "theory/chord_naming.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/event_loop.h"
@@ -22,6 +24,7 @@ namespace vorlane {
 
 class SettingsStore;
 class ChordFileSystem;
+class PlayedKeys;
 
 // The platform services the main window is built with.
 struct Services {
@@ -155,6 +158,12 @@ class MainWindow {
     void SetUpAccess();
     void ApplyAccessTexts(const LanguageTexts& texts);
     std::vector<ui::AccessibleItem> KeyboardKeys() const;
+    // Chords played on a MIDI keyboard: each note sounds at once on a channel of its own, and
+    // the keys held are shown as the chord they name, as if its buttons had been clicked.
+    bool ListenTo(MidiIn& midiIn);  // false when there is no MIDI system
+    void OnPlayedMessage(const MidiMessage& message);
+    void ShowPlayedChord(const NamedChord& chord);
+    void ShowDeferredPlayedChord();
 
     // Where sound goes: the built-in synth (empty) or a MIDI destination.
     void ChooseOutput(const std::string& destination);
@@ -184,7 +193,12 @@ class MainWindow {
 
     bool outputWatched_ = false;
 
+    void SoundPlayedMessage(const MidiMessage& message);
+
     Services services_;
+    std::unique_ptr<PlayedKeys> playedKeys_;
+    std::optional<NamedChord> deferredPlayedChord_;  // named while an arpeggio held the lock
+    int liveProgram_ = -1;                           // last program sent on the live channel
     std::shared_ptr<MainWindow*> self_;  // scheduled tasks hold a weak reference to this
 };
 

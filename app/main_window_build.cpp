@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "app/main_window_layout.h"
+#include "app/played_keys.h"
 #include "settings/chord_folders.h"
 
 namespace vorlane {

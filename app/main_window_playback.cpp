@@ -5,9 +5,9 @@ namespace vorlane {
 
 namespace {
 
-constexpr std::uint8_t kPianoProgram = 0;
-constexpr std::uint8_t kOrganProgram = 16;
-constexpr std::uint8_t kGuitarProgram = 24;
+constexpr std::uint8_t kPianoProgram = *GeneralMidiProgram(SoundMode::PianoArpeggio);
+constexpr std::uint8_t kOrganProgram = *GeneralMidiProgram(SoundMode::HammondOrgan);
+constexpr std::uint8_t kGuitarProgram = *GeneralMidiProgram(SoundMode::GuitarArpeggio);
 constexpr int kPianoDelayMs = 400;
 constexpr int kGuitarDelayMs = 100;
 constexpr int kArpeggioTailMs = 800;
@@ -109,6 +109,7 @@ void MainWindow::FinishArpeggio() {
     services_.midi.AllNotesOff();
     playing = false;
     SetPlaybackLock(false);
+    ShowDeferredPlayedChord();
     if (closeRequested) {
         services_.midi.Close();
         std::weak_ptr<MainWindow*> alive = self_;

@@ -6,9 +6,11 @@ namespace vorlane {
 
 namespace {
 
-constexpr std::uint8_t kNoteOffStatus = 0x80;
-constexpr std::uint8_t kControlChangeStatus = 0xB0;
 constexpr std::uint8_t kAllNotesOffController = 123;
+
+std::uint8_t OnChannel(std::uint8_t status, std::uint8_t channel) {
+    return static_cast<std::uint8_t>(status | (channel & 0x0F));
+}
 
 }  // namespace
 
@@ -56,6 +58,31 @@ void RoutedMidiOut::NoteOn(std::uint8_t note, std::uint8_t velocity) {
     }
 }
 
+void RoutedMidiOut::ChannelNoteOn(std::uint8_t channel, std::uint8_t note, std::uint8_t velocity) {
+    if (open_) {
+        Send({OnChannel(kNoteOnStatus, channel), note, velocity, 3});
+    }
+}
+
+void RoutedMidiOut::ChannelNoteOff(std::uint8_t channel, std::uint8_t note) {
+    if (open_) {
+        Send({OnChannel(kNoteOffStatus, channel), note, 0, 3});
+    }
+}
+
+void RoutedMidiOut::ChannelProgramChange(std::uint8_t channel, std::uint8_t program) {
+    if (open_) {
+        Send({OnChannel(kProgramChangeStatus, channel), program, 0, 2});
+    }
+}
+
+void RoutedMidiOut::ChannelControlChange(std::uint8_t channel, std::uint8_t controller,
+                                         std::uint8_t value) {
+    if (open_) {
+        Send({OnChannel(kControlChangeStatus, channel), controller, value, 3});
+    }
+}
+
 std::vector<std::string> RoutedMidiOut::Destinations() const {
     return port_ != nullptr ? port_->Destinations() : std::vector<std::string>{};
 }
@@ -93,11 +120,7 @@ void RoutedMidiOut::Recheck() {
 
 void RoutedMidiOut::Send(const ShortMessage& message) {
     if (!external_) {
-        if (message.status == kProgramChangeStatus) {
-            synth_.ProgramChange(message.data1);
-        } else {
-            synth_.NoteOn(message.data1, message.data2);
-        }
+        SendToSynth(message);
         return;
     }
     const std::size_t channel = message.status & 0x0F;
@@ -113,6 +136,34 @@ void RoutedMidiOut::Send(const ShortMessage& message) {
         Detach();
         RestoreProgram();
         Send(message);
+    }
+}
+
+void RoutedMidiOut::SendToSynth(const ShortMessage& message) {
+    const std::uint8_t channel = message.status & 0x0F;
+    switch (message.status & 0xF0) {
+        case kProgramChangeStatus:
+            if (channel == 0) {
+                synth_.ProgramChange(message.data1);
+            } else {
+                synth_.ChannelProgramChange(channel, message.data1);
+            }
+            break;
+        case kNoteOnStatus:
+            if (channel == 0) {
+                synth_.NoteOn(message.data1, message.data2);
+            } else {
+                synth_.ChannelNoteOn(channel, message.data1, message.data2);
+            }
+            break;
+        case kNoteOffStatus:
+            synth_.ChannelNoteOff(channel, message.data1);
+            break;
+        case kControlChangeStatus:
+            synth_.ChannelControlChange(channel, message.data1, message.data2);
+            break;
+        default:
+            break;
     }
 }
 

@@ -82,6 +82,31 @@ void FluidSynthMidiOut::NoteOn(std::uint8_t note, std::uint8_t velocity) {
     }
 }
 
+void FluidSynthMidiOut::SendChannelMessage(std::uint8_t status, std::uint8_t data1,
+                                           std::uint8_t data2) {
+    if (core_ != nullptr) {
+        core_->ChannelMessage(status, data1 & kDataMask, data2 & kDataMask);
+    }
+}
+
+void FluidSynthMidiOut::ChannelNoteOn(std::uint8_t channel, std::uint8_t note,
+                                      std::uint8_t velocity) {
+    SendChannelMessage(kNoteOnStatus | (channel & 0x0F), note, velocity);
+}
+
+void FluidSynthMidiOut::ChannelNoteOff(std::uint8_t channel, std::uint8_t note) {
+    SendChannelMessage(kNoteOffStatus | (channel & 0x0F), note, 0);
+}
+
+void FluidSynthMidiOut::ChannelProgramChange(std::uint8_t channel, std::uint8_t program) {
+    SendChannelMessage(kProgramChangeStatus | (channel & 0x0F), program, 0);
+}
+
+void FluidSynthMidiOut::ChannelControlChange(std::uint8_t channel, std::uint8_t controller,
+                                             std::uint8_t value) {
+    SendChannelMessage(kControlChangeStatus | (channel & 0x0F), controller, value);
+}
+
 FluidSynthMidiOut::State FluidSynthMidiOut::GetState() const {
     return core_ != nullptr ? core_->GetState() : State::Closed;
 }

@@ -130,6 +130,37 @@ void SynthCore::NoteOn(std::uint8_t note, std::uint8_t velocity) {
     }
 }
 
+void SynthCore::ChannelMessage(std::uint8_t status, std::uint8_t data1, std::uint8_t data2) {
+    const int channel = status & 0x0F;
+    std::lock_guard lock(mutex_);
+    if (state_ == State::Loading && (status & 0xF0) == kProgramChangeStatus) {
+        pendingChannelPrograms_[channel] = data1;
+    }
+    if (state_ != State::Ready) {
+        return;
+    }
+    switch (status & 0xF0) {
+        case kNoteOnStatus:
+            fluid_synth_noteon(synth_, channel, data1, data2);
+            if (options_.startAudio && !Rendering()) {
+                audioWanted_ = true;
+                changed_.notify_all();
+            }
+            break;
+        case kNoteOffStatus:
+            fluid_synth_noteoff(synth_, channel, data1);
+            break;
+        case kProgramChangeStatus:
+            fluid_synth_program_change(synth_, channel, data1);
+            break;
+        case kControlChangeStatus:
+            fluid_synth_cc(synth_, channel, data1, data2);
+            break;
+        default:
+            break;
+    }
+}
+
 SynthCore::State SynthCore::GetState() const {
     std::lock_guard lock(mutex_);
     return state_;
@@ -239,7 +270,11 @@ void SynthCore::PlayPending() {
     for (const auto& [note, velocity] : pendingNotes_) {
         fluid_synth_noteon(synth_, kChannel, note, velocity);
     }
+    for (const auto& [channel, program] : pendingChannelPrograms_) {
+        fluid_synth_program_change(synth_, channel, program);
+    }
     pendingProgram_.reset();
+    pendingChannelPrograms_.clear();
     pendingNotes_.clear();
 }
 

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -48,6 +49,9 @@ class SynthCore final : public std::enable_shared_from_this<SynthCore> {
     void ReleaseAllNotes();
     void ProgramChange(std::uint8_t program);
     void NoteOn(std::uint8_t note, std::uint8_t velocity);
+    // Live play on any channel: note-on, note-off, program or control change. Only a program
+    // is kept while the synth loads.
+    void ChannelMessage(std::uint8_t status, std::uint8_t data1, std::uint8_t data2);
 
     State GetState() const;
     bool WaitUntilLoaded();
@@ -88,6 +92,7 @@ class SynthCore final : public std::enable_shared_from_this<SynthCore> {
     bool audioWanted_ = false;
     std::optional<std::uint8_t> pendingProgram_;
     std::vector<std::pair<std::uint8_t, std::uint8_t>> pendingNotes_;
+    std::map<int, std::uint8_t> pendingChannelPrograms_;  // by channel
 
     // Set once by the worker before any driver exists; deleted by the last owner.
     fluid_settings_t* settings_ = nullptr;

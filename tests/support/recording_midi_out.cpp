@@ -36,6 +36,33 @@ void RecordingMidiOut::NoteOn(std::uint8_t note, std::uint8_t velocity) {
     }
 }
 
+void RecordingMidiOut::ChannelNoteOn(std::uint8_t channel, std::uint8_t note,
+                                     std::uint8_t velocity) {
+    if (open_ || recordWhileClosed) {
+        Record(Kind::ShortMessage, PackShortMessage(kNoteOnStatus | channel, note, velocity));
+    }
+}
+
+void RecordingMidiOut::ChannelNoteOff(std::uint8_t channel, std::uint8_t note) {
+    if (open_ || recordWhileClosed) {
+        Record(Kind::ShortMessage, PackShortMessage(kNoteOffStatus | channel, note));
+    }
+}
+
+void RecordingMidiOut::ChannelProgramChange(std::uint8_t channel, std::uint8_t program) {
+    if (open_ || recordWhileClosed) {
+        Record(Kind::ShortMessage, PackShortMessage(kProgramChangeStatus | channel, program));
+    }
+}
+
+void RecordingMidiOut::ChannelControlChange(std::uint8_t channel, std::uint8_t controller,
+                                            std::uint8_t value) {
+    if (open_ || recordWhileClosed) {
+        Record(Kind::ShortMessage,
+               PackShortMessage(kControlChangeStatus | channel, controller, value));
+    }
+}
+
 std::vector<int> RecordingMidiOut::NotesOn() const {
     std::vector<int> notes;
     for (const Event& e : events_) {

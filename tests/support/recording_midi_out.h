@@ -38,6 +38,11 @@ class RecordingMidiOut final : public MidiOut {
     void Close() override;
     void ProgramChange(std::uint8_t program) override;
     void NoteOn(std::uint8_t note, std::uint8_t velocity) override;
+    void ChannelNoteOn(std::uint8_t channel, std::uint8_t note, std::uint8_t velocity) override;
+    void ChannelNoteOff(std::uint8_t channel, std::uint8_t note) override;
+    void ChannelProgramChange(std::uint8_t channel, std::uint8_t program) override;
+    void ChannelControlChange(std::uint8_t channel, std::uint8_t controller,
+                              std::uint8_t value) override;
 
     bool IsOpen() const { return open_; }
     const std::vector<Event>& Events() const { return events_; }

@@ -1,0 +1,124 @@
+#include "tests/app/main_window_fixture.h"
+#include "tests/support/fake_midi_in.h"
+
+namespace vorlane::testing {
+namespace {
+
+class PlayedChordTest : public FormTest {
+  protected:
+    FakeMidiIn keyboard;
+
+    void Listen(std::string_view sound) {
+        StartWith("Engels", sound, "Laag");
+        ASSERT_TRUE(form->ListenTo(keyboard));
+        midi.Clear();
+    }
+    void Strike(std::initializer_list<int> notes, std::int64_t gapMs = 0) {
+        for (int note : notes) {
+            keyboard.NoteOn(note);
+            loop.AdvanceBy(gapMs);
+        }
+    }
+    void Lift(std::initializer_list<int> notes) {
+        for (int note : notes) {
+            keyboard.NoteOff(note);
+        }
+    }
+    // The short messages sent since the last Clear, status byte first.
+    std::vector<std::array<int, 3>> Sent() const {
+        std::vector<std::array<int, 3>> out;
+        for (const auto& e : midi.Events()) {
+            out.push_back({int(e.message & 0xFF), int((e.message >> 8) & 0xFF),
+                           int((e.message >> 16) & 0xFF)});
+        }
+        return out;
+    }
+};
+
+TEST_F(PlayedChordTest, UnevenFingersNameOnceReleaseKeepsAddedKeyRenames) {
+    Listen("Hammond");
+    keyboard.NoteOn(52, 90);
+    loop.AdvanceBy(20);
+    keyboard.NoteOn(55, 70);
+    loop.AdvanceBy(25);
+    keyboard.NoteOn(60, 80);
+    loop.AdvanceBy(59);
+    EXPECT_EQ(MarkedKeys(), (std::vector<KeyNumber>{1, 5, 8}));  // still the start-up chord
+    loop.AdvanceBy(1);
+    EXPECT_EQ(MarkedKeys(), (std::vector<KeyNumber>{13, 5, 8}));
+    EXPECT_TRUE(Flat(0)->checked);
+    EXPECT_TRUE(Variation(0)->checked);
+    EXPECT_EQ(form->InversionSelector->selectedItem, 1);
+    EXPECT_EQ(form->ChordLineLabel->text, "Chord C:   C - E - G");
+    // Only the player's notes sound, on channel 2 in the organ; the refresh plays nothing.
+    EXPECT_EQ(Sent(), (std::vector<std::array<int, 3>>{
+                          {0xC1, 16, 0}, {0x91, 52, 90}, {0x91, 55, 70}, {0x91, 60, 80}}));
+
+    midi.Clear();
+    Lift({52, 55, 60});
+    loop.AdvanceBy(500);
+    EXPECT_EQ(MarkedKeys(), (std::vector<KeyNumber>{13, 5, 8}));
+    EXPECT_EQ(Sent(),
+              (std::vector<std::array<int, 3>>{{0x81, 52, 0}, {0x81, 55, 0}, {0x81, 60, 0}}));
+
+    Strike({50, 53, 57}, 10);
+    loop.AdvanceBy(100);
+    EXPECT_EQ(MarkedKeys(), (std::vector<KeyNumber>{3, 6, 10}));
+    Strike({60});
+    loop.AdvanceBy(100);
+    EXPECT_EQ(MarkedKeys(), (std::vector<KeyNumber>{3, 6, 10, 13}));
+    EXPECT_TRUE(Variation(5)->checked);
+    EXPECT_EQ(form->InversionSelector->selectedItem, 0);
+
+    Lift({50, 53, 57, 60});
+    Strike({60, 61, 62});  // a cluster names nothing
+    loop.AdvanceBy(100);
+    EXPECT_EQ(MarkedKeys(), (std::vector<KeyNumber>{3, 6, 10, 13}));
+    EXPECT_EQ(NoteOns(), (std::vector<std::pair<std::int64_t, int>>{}));
+}
+
+TEST_F(PlayedChordTest, PedalHoldsNoKeyAndTheSpellingColumnStays) {
+    Listen("GeenMidi");
+    Click(Sharp(3));  // D#
+    midi.Clear();
+    keyboard.Pedal(true);
+    Strike({51, 55, 58});
+    loop.AdvanceBy(100);
+    EXPECT_TRUE(Sharp(3)->checked);
+    EXPECT_EQ(form->ChordLineLabel->text, "Chord D#:   D# - G - A#");
+    Lift({51, 55, 58});
+    Strike({50, 53, 57});  // with the pedal counted, Eb G Bb D F A would name nothing
+    loop.AdvanceBy(100);
+    EXPECT_TRUE(Sharp(2)->checked);
+    EXPECT_EQ(form->ChordLineLabel->text, "Chord Dm:   D - F - A");
+    // Without sound no note starts, but the pedal and releases still reach the synth.
+    EXPECT_EQ(Sent(), (std::vector<std::array<int, 3>>{
+                          {0xB1, 64, 127}, {0x81, 51, 0}, {0x81, 55, 0}, {0x81, 58, 0}}));
+}
+
+TEST_F(PlayedChordTest, ArpeggioLockDefersTheLastChordAndPianoSoundsThePlayer) {
+    Listen("Piano");
+    Click(Flat(2));  // D major: an arpeggio holds the controls
+    Strike({52, 55, 60});
+    loop.AdvanceBy(100);
+    Lift({52, 55, 60});
+    Strike({50, 53, 57, 60});
+    loop.AdvanceBy(100);
+    EXPECT_TRUE(Flat(2)->checked);
+    EXPECT_TRUE(Variation(0)->checked);
+    loop.RunUntilIdle();
+    EXPECT_TRUE(Variation(5)->checked);
+    EXPECT_EQ(MarkedKeys(), (std::vector<KeyNumber>{3, 6, 10, 13}));
+
+    Lift({50, 53, 57, 60});
+    midi.Clear();
+    Strike({69, 73, 76}, 5);
+    loop.RunUntilIdle();
+    EXPECT_EQ(form->ChordLineLabel->text, "Chord A:   A - Db - E");
+    EXPECT_FALSE(form->playing);
+    EXPECT_EQ(Sent(),
+              (std::vector<std::array<int, 3>>{{0x91, 69, 100}, {0x91, 73, 100}, {0x91, 76, 100}}));
+}
+
+}  // namespace
+}  // namespace vorlane::testing
