@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPainter>
 
+#include "ui/qt/accessibility.h"
 #include "ui/qt/artwork.h"
 
 namespace vorlane::ui::qt {
@@ -18,6 +19,14 @@ void PictureWidget::SetImage(const ImageList* list, int index) {
     index_ = index;
     cache_ = QPixmap();
     update();
+}
+
+void PictureWidget::SetAccessibleItems(std::vector<AccessibleItem> items) {
+    if (items == items_) {
+        return;
+    }
+    std::swap(items, items_);
+    AnnounceItems(this, items, items_);
 }
 
 void PictureWidget::paintEvent(QPaintEvent*) {
@@ -38,7 +47,7 @@ void PictureWidget::paintEvent(QPaintEvent*) {
 QWidget* CreateMirrorWidget(const Control& record, QWidget* parent) {
     switch (record.kind) {
         case ControlKind::Label: {
-            auto* label = new QLabel(parent);
+            auto* label = new MirrorLabel(parent);
             label->setTextFormat(Qt::PlainText);
             label->setWordWrap(false);
             // Coloured squares carry a short name in their middle; text lines read from the left.

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QWidget>
+#include <vector>
 
 #include "ui/controls.h"
 
@@ -22,6 +24,12 @@ class MirrorButton : public Button {
     }
 };
 
+// A label of the window (screen readers can read its text as text).
+class MirrorLabel : public QLabel {
+  public:
+    using QLabel::QLabel;
+};
+
 using MirrorPushButton = MirrorButton<QPushButton>;
 using MirrorCheckBox = MirrorButton<QCheckBox>;
 using MirrorRadioButton = MirrorButton<QRadioButton>;
@@ -31,6 +39,9 @@ class PictureWidget : public QWidget {
   public:
     explicit PictureWidget(QWidget* parent) : QWidget(parent) {}
     void SetImage(const ImageList* list, int index);
+    // The parts a screen reader tells apart; changes are reported to it.
+    void SetAccessibleItems(std::vector<AccessibleItem> items);
+    const std::vector<AccessibleItem>& AccessibleItems() const { return items_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -40,6 +51,7 @@ class PictureWidget : public QWidget {
     int index_ = 0;
     QPixmap cache_;
     qreal cacheRatio_ = 0;
+    std::vector<AccessibleItem> items_;
 };
 
 // A new widget of the record's kind, not yet filled in.

@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <optional>
 
+#include "ui/qt/access_support.h"
+#include "ui/qt/accessibility.h"
 #include "ui/qt/app_icon.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/mirror_widgets.h"
@@ -169,6 +171,8 @@ QtWindowView::QtWindowView(Window& window, QWidget* parent) : QWidget(parent), w
         resize(window_.clientWidth, window_.clientHeight);
     }
     CreateWidgets();
+    InstallAccessibility();
+    access_ = new AccessSupport(*this, window_);
     chainedOnClosed_ = std::move(window_.onClosed);
     window_.onClosed = [this] { OnWindowClosed(); };
     Push();
@@ -235,6 +239,7 @@ void QtWindowView::Push() {
         return;
     }
     pushing_ = true;
+    access_->BeforePush();
     PushWindow();
     bool buttonsMoved = false;
     for (auto& mirror : mirrors_) {
@@ -245,6 +250,7 @@ void QtWindowView::Push() {
     if (buttonsMoved) {
         UpdateHitMasks();
     }
+    access_->AfterPush();
     pushedOnce_ = true;
     pushing_ = false;
 }

@@ -11,6 +11,8 @@
 
 namespace vorlane::ui::qt {
 
+class AccessSupport;
+
 // The Qt face of a ui::Window: a fixed-size top-level widget with one child widget per control
 // record. It owns no state of its own: Push() copies the records into the widgets, and user
 // input goes back to the records (Window::Click, ChooseItem, RequestClose, Show), after which
@@ -60,6 +62,7 @@ class QtWindowView : public QWidget {
 
     Window& window_;
     std::vector<std::unique_ptr<Mirror>> mirrors_;
+    AccessSupport* access_ = nullptr;  // a child object
     std::function<void()> chainedOnClosed_;
     QRegion dirty_;  // in view coordinates, not yet painted by RepaintChanges
     std::string pushedCaption_;
