@@ -81,7 +81,8 @@ TEST_F(AccessTest, RadioSetsBoxesKeysAndPicturesHaveTheirRolesNamesAndStates) {
     EXPECT_EQ(SelectedKeys(), (QStringList{"C3", "E3", "G3"}));
 
     // A reader's press on a radio button is a click.
-    QAccessibleInterface* fSharp = QAccessible::queryAccessibleInterface(W(form->SharpRootButtons[6]));
+    QAccessibleInterface* fSharp =
+        QAccessible::queryAccessibleInterface(W(form->SharpRootButtons[6]));
     fSharp->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QAccessible::queryAccessibleInterface(W(form->VariationButtons[5]))
         ->actionInterface()
@@ -109,13 +110,19 @@ TEST_F(AccessTest, TabFollowsTheWindowTopToBottomAndArrowsChooseAsClicks) {
             order << focus->objectName();
             const QImage framed = focus->grab().toImage();
             Key(Qt::Key_Tab);
-            EXPECT_NE(focus->grab().toImage(), framed) << "no focus frame on " << Name(focus).toStdString();
+            EXPECT_NE(focus->grab().toImage(), framed)
+                << "no focus frame on " << Name(focus).toStdString();
         }
-        QStringList expected{"FlatRootButtonC", "VariationButton0", "InversionSelector",
-                             "NotesOnPianoCheck", Name(W(form->LanguageButton(form->state.language))),
-                             "InfoButton", "RememberButton",
+        QStringList expected{"FlatRootButtonC",
+                             "VariationButton0",
+                             "InversionSelector",
+                             "NotesOnPianoCheck",
+                             Name(W(form->LanguageButton(form->state.language))),
+                             "InfoButton",
+                             "RememberButton",
                              Name(W(form->SoundModeButton(form->state.soundMode))),
-                             "OctaveHigherCheck", "FlatRootButtonC"};
+                             "OctaveHigherCheck",
+                             "FlatRootButtonC"};
         if (!form->InversionSelector->visible) {  // arpeggios play in root position only
             expected.removeAll(QStringLiteral("InversionSelector"));
             expected << "VariationButton0";

@@ -46,40 +46,5 @@ class FormWindowTest : public ::testing::Test {
                           QPoint(std::min(w->width() / 2, 20), w->height() / 2));
     }
 };
-    ScriptedDialogs dialogs;
-    MemorySettingsStore settings;
-    MemoryChordFileSystem files;
-    std::unique_ptr<MainWindow> form;
-    std::unique_ptr<ui::qt::QtWindowView> view;
-
-    void Open(std::string_view language, std::string_view sound) {
-        settings.Set("Taal", language);
-        settings.Set("Midi", sound);
-        files.AddDirectory(kHome);
-        form = BuildMainWindow({midi, loop, dialogs, settings, files});
-        form->homeFolder = kHome;
-        view = std::make_unique<ui::qt::QtWindowView>(form->window);
-        view->SetQuitOnClose(false);
-        loop.SetView(view.get());
-        view->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
-    }
-    void TearDown() override {
-        view.reset();
-        form.reset();
-    }
-    QWidget* W(const ui::Control* c) const { return view->WidgetFor(*c); }
-    QString Text(const ui::Control* c) const {
-        if (auto* label = qobject_cast<QLabel*>(W(c))) {
-            return label->text();
-        }
-        return qobject_cast<QAbstractButton*>(W(c))->text();
-    }
-    void ClickOn(const ui::Control* c) {
-        QWidget* w = W(c);
-        QTest::mouseClick(w, Qt::LeftButton, {},
-                          QPoint(std::min(w->width() / 2, 20), w->height() / 2));
-    }
-};
 
 }  // namespace vorlane::testing

@@ -124,12 +124,10 @@ void AccessSupport::AfterPush() {
         }
         if (record.IsRadioButton()) {
             // Tab stops only on a set's chosen button; the others take the focus by click.
-            m.widget->setFocusPolicy(IsTabStop(window_, record) ? Qt::StrongFocus
-                                                                 : Qt::ClickFocus);
+            m.widget->setFocusPolicy(IsTabStop(window_, record) ? Qt::StrongFocus : Qt::ClickFocus);
         }
     }
-    if (focusBeforePush_ != nullptr && !IsFocusable(*focusBeforePush_) &&
-        parkedFocus_ == nullptr) {
+    if (focusBeforePush_ != nullptr && !IsFocusable(*focusBeforePush_) && parkedFocus_ == nullptr) {
         parkedFocus_ = focusBeforePush_;
         focusWhileParked_ = QApplication::focusWidget();
     }

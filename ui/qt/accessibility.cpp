@@ -149,9 +149,7 @@ class KeyAccessible final : public QAccessibleInterface {
   public:
     KeyAccessible(QWidget* picture, int index) : picture_(picture), index_(index) {}
 
-    bool isValid() const override {
-        return picture_ && index_ < static_cast<int>(Items().size());
-    }
+    bool isValid() const override { return picture_ && index_ < static_cast<int>(Items().size()); }
     QObject* object() const override { return nullptr; }
     QWindow* window() const override { return picture_->window()->windowHandle(); }
     QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(
