@@ -232,7 +232,7 @@ void InstallAccessibility() {
 }
 
 void AnnounceText(QWidget* label, const QString& oldText) {
-    Send(QAccessibleEvent(label, QAccessible::NameChanged));
+    // The label reports its new name itself; the text event carries the new line.
     Send(QAccessibleTextUpdateEvent(label, 0, oldText, static_cast<QLabel*>(label)->text()));
 }
 

@@ -13,7 +13,7 @@ namespace vorlane::ui::qt {
 // Registers the interfaces with Qt's accessibility; only the first call does anything.
 void InstallAccessibility();
 
-// Reports a new text of a label as a name change and a whole-text change.
+// Reports a new text of a label as a change of its whole text.
 void AnnounceText(QWidget* label, const QString& oldText);
 // Reports that a button was checked or cleared.
 void AnnounceChecked(QWidget* button);
