@@ -151,7 +151,9 @@ class KeyAccessible final : public QAccessibleInterface {
 
     bool isValid() const override { return picture_ && index_ < static_cast<int>(Items().size()); }
     QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return picture_->window()->windowHandle(); }
+    QWindow* window() const override {
+        return picture_ ? picture_->window()->windowHandle() : nullptr;
+    }
     QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(
         QAccessible::Relation) const override {
         return {};
@@ -159,7 +161,7 @@ class KeyAccessible final : public QAccessibleInterface {
     QAccessibleInterface* focusChild() const override { return nullptr; }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QAccessibleInterface* parent() const override {
-        return QAccessible::queryAccessibleInterface(picture_.data());
+        return picture_ ? QAccessible::queryAccessibleInterface(picture_.data()) : nullptr;
     }
     QAccessibleInterface* child(int) const override { return nullptr; }
     int childCount() const override { return 0; }
