@@ -28,8 +28,7 @@ class PlayedChordTest : public FormTest {
     std::vector<std::array<int, 3>> Sent() const {
         std::vector<std::array<int, 3>> out;
         for (const auto& e : midi.Events()) {
-            out.push_back({int(e.message & 0xFF), int((e.message >> 8) & 0xFF),
-                           int((e.message >> 16) & 0xFF)});
+            out.push_back({int(e.message.status), int(e.message.data1), int(e.message.data2)});
         }
         return out;
     }

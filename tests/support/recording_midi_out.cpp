@@ -39,27 +39,26 @@ void RecordingMidiOut::NoteOn(std::uint8_t note, std::uint8_t velocity) {
 void RecordingMidiOut::ChannelNoteOn(std::uint8_t channel, std::uint8_t note,
                                      std::uint8_t velocity) {
     if (open_ || recordWhileClosed) {
-        Record(Kind::ShortMessage, PackShortMessage(kNoteOnStatus | channel, note, velocity));
+        Record(Kind::Message, {std::uint8_t(kNoteOnStatus | channel), note, velocity});
     }
 }
 
 void RecordingMidiOut::ChannelNoteOff(std::uint8_t channel, std::uint8_t note) {
     if (open_ || recordWhileClosed) {
-        Record(Kind::ShortMessage, PackShortMessage(kNoteOffStatus | channel, note));
+        Record(Kind::Message, {std::uint8_t(kNoteOffStatus | channel), note, 0});
     }
 }
 
 void RecordingMidiOut::ChannelProgramChange(std::uint8_t channel, std::uint8_t program) {
     if (open_ || recordWhileClosed) {
-        Record(Kind::ShortMessage, PackShortMessage(kProgramChangeStatus | channel, program));
+        Record(Kind::Message, {std::uint8_t(kProgramChangeStatus | channel), program, 0});
     }
 }
 
 void RecordingMidiOut::ChannelControlChange(std::uint8_t channel, std::uint8_t controller,
                                             std::uint8_t value) {
     if (open_ || recordWhileClosed) {
-        Record(Kind::ShortMessage,
-               PackShortMessage(kControlChangeStatus | channel, controller, value));
+        Record(Kind::Message, {std::uint8_t(kControlChangeStatus | channel), controller, value});
     }
 }
 
