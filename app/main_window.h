@@ -37,14 +37,21 @@ struct Services {
     RoutedMidiOut* output = nullptr;
 };
 
-// The current selection and options. The choices themselves live on the controls; each
-// handler copies what it reads into this record.
+// One tone of the chord on show: the marker that shows it, its key and its note name.
+struct ShownTone {
+    int slot = 0;  // KeyMarkers index
+    KeyNumber key = 0;
+    std::string name;
+};
+
+// The current selection and options. The choices themselves live on the controls; a selection
+// reads them once into this record, and everything after it reads the record.
 struct AppState {
-    std::optional<KeyNumber> root;
     Spelling spelling = Spelling::Flat;
     std::optional<ChordType> chordType;
     Inversion inversion = Inversion::RootPosition;
     bool showNoteNames = false;
+    std::vector<ShownTone> tones;  // the chord's tones as placed, in chord-table order
     SoundMode soundMode = SoundMode::NoSound;
     bool octaveHigher = false;
     Language language = Language::Dutch;
@@ -113,7 +120,7 @@ class MainWindow {
     std::string saveErrorText;
 
     // Playback state.
-    std::array<int, 10> noteSlots{};
+    std::optional<KeyNumber> playMarkerKey;  // while the play marker shows
     int arpeggioDelayMs = 0;
     bool playing = false;
     bool closeRequested = false;
@@ -133,10 +140,10 @@ class MainWindow {
 
     // Keyboard markers.
     void HideKeyMarkers();
-    void NameKeyMarkers();
     void BlankKeyMarkers();
+    // The key a visible marker (or the play marker) stands on.
     std::optional<KeyNumber> MarkerKey(const ui::Control& marker) const;
-    void ShowPlayMarker(int note);
+    void ShowPlayMarker(const ShownTone& tone);
     void HidePlayMarker();
 
     // Playback.

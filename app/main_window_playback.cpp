@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "app/main_window.h"
 #include "settings/settings_rules.h"
 
@@ -38,32 +40,21 @@ SoundMode MainWindow::SoundModeFromButtons() const {
 void MainWindow::PlayCurrentChord() {
     MidiOut& midi = services_.midi;
     const SoundMode mode = state.soundMode;
+    midi.AllNotesOff();
     if (mode == SoundMode::HammondOrgan) {
-        midi.AllNotesOff();
         midi.ProgramChange(kOrganProgram);
-    } else {
-        noteSlots.fill(0);
-        midi.AllNotesOff();
-        if (mode == SoundMode::PianoArpeggio) {
-            midi.ProgramChange(kPianoProgram);
-        } else if (mode == SoundMode::GuitarArpeggio) {
-            midi.ProgramChange(kGuitarProgram);
+        // The organ sounds the chord at once, lowest key first.
+        std::vector<ShownTone> byKey = state.tones;
+        std::sort(byKey.begin(), byKey.end(), [](const ShownTone& a, const ShownTone& b) {
+            return a.key != b.key ? a.key < b.key : a.slot < b.slot;
+        });
+        for (const ShownTone& tone : byKey) {
+            midi.NoteOn(Byte(KeyNote(tone.key, state.octaveHigher)), kFullVelocity);
         }
-    }
-    // The chord is read back from the keyboard: what the markers show is what sounds.
-    for (KeyNumber k = kLowestKey; k <= kHighestKey; ++k) {
-        for (std::size_t slot = 0; slot < KeyMarkers.size(); ++slot) {
-            const ui::Control* marker = KeyMarkers[slot];
-            if (!marker->visible || marker->left != KeyMarkerPositions[std::size_t(k)].x) {
-                continue;
-            }
-            const int note = KeyNote(k, state.octaveHigher);
-            if (mode == SoundMode::HammondOrgan) {
-                midi.NoteOn(Byte(note), kFullVelocity);
-            } else {
-                noteSlots[slot] = note;
-            }
-        }
+    } else if (mode == SoundMode::PianoArpeggio) {
+        midi.ProgramChange(kPianoProgram);
+    } else if (mode == SoundMode::GuitarArpeggio) {
+        midi.ProgramChange(kGuitarProgram);
     }
     if (IsArpeggio(mode)) {
         PlayArpeggio();
@@ -71,36 +62,34 @@ void MainWindow::PlayCurrentChord() {
 }
 
 void MainWindow::PlayArpeggio() {
-    if (SelectedInversion() != Inversion::RootPosition) {
+    if (state.inversion != Inversion::RootPosition) {
         return;
     }
     SetPlaybackLock(true);
     playing = true;
 
+    // An arpeggio climbs the markers in order, root first.
+    std::vector<ShownTone> tones = state.tones;
+    std::sort(tones.begin(), tones.end(),
+              [](const ShownTone& a, const ShownTone& b) { return a.slot < b.slot; });
     // Each note is scheduled against the arpeggio's start so that onsets never drift; the
     // event loop keeps running in between.
-    std::vector<int> notes;
-    for (int note : noteSlots) {
-        if (note != 0) {
-            notes.push_back(note);
-        }
-    }
     const std::int64_t start = services_.eventLoop.NowMs();
     const std::int64_t delay = arpeggioDelayMs;
-    auto sound = [this](int note) {
-        services_.midi.NoteOn(Byte(note), kFullVelocity);
-        ShowPlayMarker(note);
+    auto sound = [this, octaveHigher = state.octaveHigher](const ShownTone& tone) {
+        services_.midi.NoteOn(Byte(KeyNote(tone.key, octaveHigher)), kFullVelocity);
+        ShowPlayMarker(tone);
     };
     auto untilOffset = [this, start](std::int64_t offset) {
         return start + offset - services_.eventLoop.NowMs();
     };
-    if (!notes.empty()) {
-        sound(notes.front());
+    if (!tones.empty()) {
+        sound(tones.front());
     }
-    for (std::size_t i = 1; i < notes.size(); ++i) {
-        RunLater(untilOffset(std::int64_t(i) * delay), [sound, note = notes[i]] { sound(note); });
+    for (std::size_t i = 1; i < tones.size(); ++i) {
+        RunLater(untilOffset(std::int64_t(i) * delay), [sound, tone = tones[i]] { sound(tone); });
     }
-    RunLater(untilOffset(std::int64_t(notes.size()) * delay + kArpeggioTailMs),
+    RunLater(untilOffset(std::int64_t(tones.size()) * delay + kArpeggioTailMs),
              [this] { FinishArpeggio(); });
 }
 

@@ -22,7 +22,7 @@ Inversion MainWindow::SelectedInversion() const {
 }
 
 void MainWindow::HandleSelection() {
-    // Whatever fired, the whole selection is read again and every output recomputed.
+    // Whatever fired, the whole selection is read again and every output recomputed from it.
     state.chordType.reset();
     for (ChordType t = 0; t < kChordTypeCount; ++t) {
         if (VariationButtons[Index(t)]->checked) {
@@ -59,7 +59,6 @@ void MainWindow::RelabelVariations(const std::string& rootName) {
 
 void MainWindow::Refresh(KeyNumber root, Spelling spelling) {
     CompatibleLineLabel->text = BuildCompatibleLine(compatibleCaption, root, spelling);
-    state.root = root;
     state.spelling = spelling;
     state.degreeKeys = ComputeDegreeKeys(root);
     ScaleLineLabel->text = BuildScaleLine(scaleCaption, root, spelling);
@@ -90,51 +89,44 @@ void MainWindow::UpdateInversionAvailability(bool allow) {
     // Arpeggios always play in root position.
     if (arpeggio) {
         InversionSelector->selectedItem = 0;
+        state.inversion = Inversion::RootPosition;
     }
 }
 
 void MainWindow::ShowChord() {
     HideKeyMarkers();
+    BlankKeyMarkers();
     InversionSelector->enabled = false;
-    const Inversion inversion = SelectedInversion();
-
-    std::optional<ChordType> shown;
-    for (ChordType t = 0; t < kChordTypeCount; ++t) {
-        if (VariationButtons[Index(t)]->checked) {
-            shown = t;
-            break;
+    // Placed with the inversion as selected, even when an arpeggio puts the selector back.
+    const Inversion inversion = state.inversion;
+    state.tones.clear();
+    if (state.chordType) {
+        UpdateInversionAvailability(ChordTypeTable[Index(*state.chordType)].invertible);
+        // What the keyboard shows is what sounds: the markers, their names, the organ's chord,
+        // the arpeggio and the play marker all come from this one list.
+        for (const PlacedTone& tone :
+             PlaceChordTones(*state.chordType, state.degreeKeys, inversion)) {
+            state.tones.push_back({*MarkerSlotOfDegree(tone.degree), tone.key,
+                                   std::string{NoteName(tone.key, state.spelling)}});
         }
     }
-    if (shown) {
-        UpdateInversionAvailability(ChordTypeTable[Index(*shown)].invertible);
-        for (const PlacedTone& tone : PlaceChordTones(*shown, state.degreeKeys, inversion)) {
-            ui::Control* marker = KeyMarkers[Index(*MarkerSlotOfDegree(tone.degree))];
-            const MarkerPosition& at = KeyMarkerPositions[Index(tone.key)];
-            marker->left = at.x;
-            marker->top = at.y;
-            marker->visible = true;
+    for (const ShownTone& tone : state.tones) {
+        ui::Control* marker = KeyMarkers[Index(tone.slot)];
+        const MarkerPosition& at = KeyMarkerPositions[Index(tone.key)];
+        marker->left = at.x;
+        marker->top = at.y;
+        marker->visible = true;
+        if (state.showNoteNames) {
+            marker->text = tone.name;
         }
     }
-    if (NotesOnPianoCheck->checked) {
-        NameKeyMarkers();
-    } else {
-        BlankKeyMarkers();
-    }
-    ChordLineLabel->text = BuildChordLine(chordCaption, shown, state.degreeKeys, state.spelling);
+    ChordLineLabel->text =
+        BuildChordLine(chordCaption, state.chordType, state.degreeKeys, state.spelling);
 }
 
 void MainWindow::HideKeyMarkers() {
     for (ui::Control* m : KeyMarkers) {
         m->visible = false;
-    }
-}
-
-void MainWindow::NameKeyMarkers() {
-    // Hidden markers are named too, by where they last stood; nobody sees them.
-    for (ui::Control* m : KeyMarkers) {
-        if (std::optional<KeyNumber> k = MarkerKey(*m)) {
-            m->text = std::string{NoteName(*k, state.spelling)};
-        }
     }
 }
 
@@ -145,28 +137,33 @@ void MainWindow::BlankKeyMarkers() {
 }
 
 std::optional<KeyNumber> MainWindow::MarkerKey(const ui::Control& marker) const {
-    return KeyAtMarkerX(marker.left);
+    if (&marker == PlayMarker) {
+        return playMarkerKey;
+    }
+    for (const ShownTone& tone : state.tones) {
+        if (KeyMarkers[Index(tone.slot)] == &marker) {
+            return tone.key;
+        }
+    }
+    return std::nullopt;
 }
 
-void MainWindow::ShowPlayMarker(int note) {
-    if (SelectedInversion() != Inversion::RootPosition) {
+void MainWindow::ShowPlayMarker(const ShownTone& tone) {
+    if (state.inversion != Inversion::RootPosition) {
         return;
     }
-    const KeyNumber k = KeyOfNote(note, state.octaveHigher);
-    if (k < kLowestKey || k > kHighestKey) {
-        return;
-    }
-    const MarkerPosition& at = KeyMarkerPositions[Index(k)];
+    const MarkerPosition& at = KeyMarkerPositions[Index(tone.key)];
     PlayMarker->left = at.x;
     PlayMarker->top = at.y;
-    PlayMarker->text =
-        NotesOnPianoCheck->checked ? std::string{NoteName(k, state.spelling)} : std::string{};
+    PlayMarker->text = state.showNoteNames ? tone.name : std::string{};
     PlayMarker->visible = true;
+    playMarkerKey = tone.key;
     services_.eventLoop.RepaintChangesNow();
 }
 
 void MainWindow::HidePlayMarker() {
     PlayMarker->visible = false;
+    playMarkerKey.reset();
 }
 
 }  // namespace vorlane

@@ -53,13 +53,4 @@ std::optional<int> MarkerSlotOfDegree(int degree) {
     return std::nullopt;
 }
 
-std::optional<KeyNumber> KeyAtMarkerX(int x) {
-    for (KeyNumber k = kLowestKey; k <= kHighestKey; ++k) {
-        if (KeyMarkerPositions[static_cast<std::size_t>(k)].x == x) {
-            return k;
-        }
-    }
-    return std::nullopt;
-}
-
 }  // namespace vorlane

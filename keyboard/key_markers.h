@@ -23,7 +23,4 @@ inline constexpr int kKeyMarkerCount = 10;
 // Marker slot (0..9) of a degree, or none for a degree without marker (8, 10, 12).
 std::optional<int> MarkerSlotOfDegree(int degree);
 
-// The key whose marker x equals x, searching keys 1..36 upwards, or none.
-std::optional<KeyNumber> KeyAtMarkerX(int x);
-
 }  // namespace vorlane

@@ -77,15 +77,25 @@ class FormTest : public ::testing::Test {
     ui::Control* Sharp(int pitchClass) { return form->SharpRootButtons[std::size_t(pitchClass)]; }
     ui::Control* Variation(ChordType t) { return form->VariationButtons[std::size_t(t)]; }
 
-    // Keys under the visible markers, in marker order.
+    // Keys under the visible markers, in marker order, found by where each marker stands
+    // (0: on no key's spot).
     std::vector<KeyNumber> MarkedKeys() const {
         std::vector<KeyNumber> keys;
         for (const ui::Control* m : form->KeyMarkers) {
             if (m->visible) {
-                keys.push_back(form->MarkerKey(*m).value_or(0));
+                keys.push_back(KeyUnder(*m));
             }
         }
         return keys;
+    }
+    static KeyNumber KeyUnder(const ui::Control& marker) {
+        for (KeyNumber k = kLowestKey; k <= kHighestKey; ++k) {
+            const MarkerPosition& at = KeyMarkerPositions[std::size_t(k)];
+            if (at.x == marker.left && at.y == marker.top) {
+                return k;
+            }
+        }
+        return 0;
     }
     std::vector<std::string> MarkerTexts() const {
         std::vector<std::string> texts;

@@ -32,7 +32,7 @@ TEST_F(FormTest, HammondSendsResetProgramThenNotesAtOnceAndHoldsThem) {
 TEST_F(FormTest, PianoArpeggioTimingAndLock) {
     StartWith("Engels", "Piano", "Laag");
     std::vector<bool> lockedDuring;
-    loop.onProcessPending = [&] {
+    loop.onRepaint = [&] {
         lockedDuring.push_back(!Flat(3)->enabled && !Variation(7)->enabled &&
                                !form->NotesOnPianoCheck->enabled && !form->HammondButton->enabled &&
                                !form->OctaveHigherCheck->enabled && !form->EnglishButton->enabled &&
@@ -60,7 +60,7 @@ TEST_F(FormTest, PlayMarkerWalksTheKeysWithNames) {
     StartWith("Engels", "Guitar", "Hoog");
     Click(form->NotesOnPianoCheck);  // plays C major an octave up
     std::vector<std::pair<int, std::string>> seen;
-    loop.onProcessPending = [&] {
+    loop.onRepaint = [&] {
         if (form->PlayMarker->visible) {
             seen.emplace_back(form->PlayMarker->left, form->PlayMarker->text);
         }

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "tests/app/main_window_fixture.h"
 
 namespace vorlane::testing {
@@ -110,6 +112,49 @@ TEST_F(SelectionTest, InversionsMoveMarkersAndSoundNotTheText) {
     Click(Variation(21));
     EXPECT_EQ(MarkedKeys(), (std::vector<KeyNumber>{12, 16, 19, 23, 26, 29, 33}));
     EXPECT_EQ(LastChord().back(), 80);
+}
+
+TEST_F(SelectionTest, WhatTheKeyboardShowsIsWhatSounds) {
+    auto notesOf = [this](std::vector<KeyNumber> keys) {
+        std::vector<int> notes;
+        for (KeyNumber k : keys) {
+            notes.push_back(KeyNote(k, form->OctaveHigherCheck->checked));
+        }
+        return notes;
+    };
+    // The organ: every root, type and inversion sounds the marked keys, lowest first.
+    for (int root = 0; root < 12; ++root) {
+        Click(Flat(root));
+        for (ChordType t = 0; t < kChordTypeCount; ++t) {
+            Click(Variation(t));
+            for (int inversion = 0; inversion < 3; ++inversion) {
+                form->window.ChooseItem(*form->InversionSelector, inversion);
+                std::vector<KeyNumber> keys = MarkedKeys();
+                std::sort(keys.begin(), keys.end());
+                ASSERT_EQ(LastChord(), notesOf(keys)) << root << " " << t << " " << inversion;
+            }
+        }
+    }
+    // The arpeggio climbs the markers in marker order, and the play marker walks with it.
+    Click(form->OctaveHigherCheck);
+    Click(form->GuitarArpeggioButton);
+    loop.RunUntilIdle();
+    std::vector<KeyNumber> walked;
+    loop.onRepaint = [&] {
+        if (form->PlayMarker->visible) {
+            walked.push_back(KeyUnder(*form->PlayMarker));
+        }
+    };
+    for (ChordType t : {0, 7, 21}) {
+        Click(Sharp(6));
+        loop.RunUntilIdle();
+        walked.clear();
+        midi.Clear();
+        Click(Variation(t));
+        loop.RunUntilIdle();
+        EXPECT_EQ(midi.NotesOn(), notesOf(MarkedKeys())) << t;
+        EXPECT_EQ(walked, MarkedKeys()) << t;
+    }
 }
 
 TEST_F(SelectionTest, ArpeggioModesHideTheInversionAndResetIt) {

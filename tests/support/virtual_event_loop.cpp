@@ -5,9 +5,9 @@
 namespace vorlane::ui {
 
 void VirtualEventLoop::RepaintChangesNow() {
-    ++processPendingCount_;
-    if (onProcessPending) {
-        onProcessPending();
+    ++repaintCount_;
+    if (onRepaint) {
+        onRepaint();
     }
 }
 

@@ -25,14 +25,14 @@ class VirtualEventLoop final : public EventLoop {
     void RunUntilIdle();
 
     bool HasPendingTasks() const { return !tasks_.empty(); }
-    int processPendingCount() const { return processPendingCount_; }
+    int repaintCount() const { return repaintCount_; }
     // Called on every RepaintChangesNow, e.g. to snapshot what the screen would show.
-    std::function<void()> onProcessPending;
+    std::function<void()> onRepaint;
 
   private:
     std::int64_t now_ = 0;
     std::uint64_t sequence_ = 0;
-    int processPendingCount_ = 0;
+    int repaintCount_ = 0;
     std::map<std::pair<std::int64_t, std::uint64_t>, std::function<void()>> tasks_;
 };
 
