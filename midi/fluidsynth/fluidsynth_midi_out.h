@@ -38,7 +38,7 @@ struct FluidSynthOptions {
     std::chrono::milliseconds idleStop{5000};
     // A driver that has not asked for audio for this long is taken for dead or hung (server
     // killed or frozen) and replaced when sound is next wanted.
-    std::chrono::milliseconds driverStall{500};
+    std::chrono::milliseconds driverStall{1000};
     // Close waits this long for the worker, then leaves it to finish on its own.
     std::chrono::milliseconds closeWait{300};
     // Extra FluidSynth string settings, e.g. {"audio.pulseaudio.server", "unix:/run/x"}.

@@ -11,7 +11,7 @@ namespace {
 
 constexpr int kChannel = 0;  // MIDI channel 1
 constexpr std::size_t kMaxPendingNotes = 64;
-constexpr int kSettledPeriods = 3;
+constexpr int kSettledPeriods = 20;
 constexpr int kStartGrace = 10;
 
 struct BackgroundThreads {
@@ -390,7 +390,7 @@ bool SynthCore::Stalled(Clock::time_point now) const {
         return false;
     }
     const Clock::time_point last{Clock::duration(lastRender_.load(std::memory_order_relaxed))};
-    // A new stream's first periods may wait while the server sets it up (1.5 s measured on a
+    // A new stream's second period may wait while the server sets it up (1.3 to 1.9 s on a
     // null sink), so a driver is given longer until it has settled.
     const bool settled = periods_.load(std::memory_order_relaxed) >= kSettledPeriods;
     return now - last > (settled ? options_.driverStall : options_.driverStall * kStartGrace);
