@@ -57,19 +57,16 @@ std::vector<ui::AccessibleItem> MainWindow::KeyboardKeys() const {
         key.height = kMarkerSize;
         keys.push_back(std::move(key));
     }
-    // The markers are the record of the chord's keys, as for the sound.
-    auto mark = [&keys, this](const ui::Control& marker, bool ui::AccessibleItem::*flag) {
-        if (!marker.visible) {
-            return;
-        }
-        if (std::optional<KeyNumber> k = MarkerKey(marker)) {
-            keys[static_cast<std::size_t>(*k - kLowestKey)].*flag = true;
-        }
+    // The chord's keys as placed, the same record the markers and the sound come from.
+    auto at = [&keys](KeyNumber k) -> ui::AccessibleItem& {
+        return keys[static_cast<std::size_t>(k - kLowestKey)];
     };
-    for (const ui::Control* m : KeyMarkers) {
-        mark(*m, &ui::AccessibleItem::selected);
+    for (const ShownTone& tone : state.tones) {
+        at(tone.key).selected = true;
     }
-    mark(*PlayMarker, &ui::AccessibleItem::current);
+    if (playMarkerKey) {
+        at(*playMarkerKey).current = true;
+    }
     return keys;
 }
 
