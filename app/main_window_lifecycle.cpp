@@ -5,6 +5,7 @@ namespace vorlane {
 
 namespace {
 
+// The " - 32 bit - " tail is kept: users know the about box by this title.
 std::string AboutTitle(const std::string& productName) {
     return productName + " " + std::string{VersionText} + " - 32 bit - ";
 }

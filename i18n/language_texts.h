@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include "vorlane/version.h"
+
 namespace vorlane {
 
 enum class Language { English, French, Dutch };
@@ -45,7 +47,5 @@ struct LanguageTexts {
 };
 
 const LanguageTexts& TextsFor(Language language);
-
-inline constexpr std::string_view VersionText = "v4.1";
 
 }  // namespace vorlane

@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <cstdlib>
 
-#include "tests/gui/sample_window.h"
+#include "tests/support/sample_window.h"
 #include "ui/qt/qt_dialogs.h"
 #include "ui/qt/qt_event_loop.h"
 

@@ -5,7 +5,7 @@
 #include <QTest>
 
 #include "keyboard/key_markers.h"
-#include "tests/gui/sample_window.h"
+#include "tests/support/sample_window.h"
 #include "ui/qt/app_icon.h"
 #include "ui/qt/artwork.h"
 #include "ui/qt/qt_window_view.h"

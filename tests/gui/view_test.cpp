@@ -13,7 +13,7 @@
 #include <QWindow>
 
 #include "tests/gui/qt_printers.h"
-#include "tests/gui/sample_window.h"
+#include "tests/support/sample_window.h"
 #include "ui/qt/qt_event_loop.h"
 #include "ui/qt/qt_window_view.h"
 

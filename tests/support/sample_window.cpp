@@ -1,4 +1,4 @@
-#include "tests/gui/sample_window.h"
+#include "tests/support/sample_window.h"
 
 namespace vorlane::ui::test {
 

@@ -2,7 +2,7 @@
 #include <QTimer>
 #include <cstdlib>
 
-#include "tests/gui/sample_window.h"
+#include "tests/support/sample_window.h"
 #include "ui/qt/app_icon.h"
 #include "ui/qt/qt_dialogs.h"
 #include "ui/qt/qt_window_view.h"
