@@ -7,6 +7,9 @@
 
 #include "app/main_window.h"
 #include "midi/fluidsynth/fluidsynth_midi_out.h"
+#ifdef VORLANE_WITH_MIDI_INPUT
+#include "midi/rtmidi/rtmidi_input.h"
+#endif
 #include "settings/qt/qsettings_store.h"
 #include "settings/qt/qt_chord_file_system.h"
 #include "ui/qt/app_icon.h"
@@ -55,5 +58,15 @@ int main(int argc, char** argv) {
     eventLoop.SetView(&view);
     dialogs.SetParentWidget(&view);
     view.show();
+#ifdef VORLANE_WITH_MIDI_INPUT
+    // Without a MIDI system the window runs on as it is, silently.
+    vorlane::RtMidiInput keyboards(
+        [&eventLoop](std::function<void()> task) { eventLoop.Post(std::move(task)); });
+    form->ListenTo(keyboards);
+    const int status = QApplication::exec();
+    keyboards.Close();
+    return status;
+#else
     return QApplication::exec();
+#endif
 }

@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <sstream>
+#include <thread>
+
+#include "tests/midi/jack_child.h"
+
+namespace vorlane::testing {
+namespace {
+
+using namespace std::chrono_literals;
+
+bool OnPath(const std::string& program) {
+    std::istringstream path(std::getenv("PATH") != nullptr ? std::getenv("PATH") : "");
+    for (std::string folder; std::getline(path, folder, ':');) {
+        if (std::filesystem::exists(std::filesystem::path(folder) / program)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// A private JACK server on the dummy backend, and keyboards playing into it.
+class JackEndToEnd : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (!OnPath("jackd")) {
+            GTEST_SKIP() << "jackd is not installed (Debian package jackd2): the MIDI "
+                            "end-to-end test needs a private JACK server";
+        }
+        const std::string name = "vorlane-test-" + std::to_string(getpid());
+        setenv("JACK_DEFAULT_SERVER", name.c_str(), 1);
+        setenv("JACK_NO_AUDIO_RESERVATION", "1", 1);
+        server_ = std::make_unique<Child>(std::vector<std::string>{
+            "jackd", "--no-realtime", "-n", name, "-d", "dummy", "-r", "48000", "-p", "256"});
+        ASSERT_TRUE(server_->Started());
+    }
+    void TearDown() override {
+        if (server_) {
+            server_->Stop(SIGTERM);
+        }
+    }
+    // A keyboard whose port is up; the server may need a moment to come up first.
+    std::unique_ptr<Child> Keyboard(const std::string& name) {
+        for (int attempt = 0; attempt < 50; ++attempt) {
+            auto keyboard =
+                std::make_unique<Child>(std::vector<std::string>{VORLANE_JACK_KEYBOARD, name});
+            if (keyboard->ReadLine(2s) == "ready") {
+                return keyboard;
+            }
+            std::this_thread::sleep_for(100ms);
+        }
+        return nullptr;
+    }
+
+    std::unique_ptr<Child> server_;
+};
+
+TEST_F(JackEndToEnd, ListenConnectsKeyboardsByItselfAndPrintsEachChord) {
+    auto early = Keyboard("early-keys");
+    ASSERT_TRUE(early);
+    Child listen({VORLANE_CLI_PATH, "listen"});
+    early->Say("wait-connected 3000");
+    EXPECT_EQ(early->ReadLine(4s), "connected");  // present at start
+
+    for (const char* line :
+         {"on 52 100", "sleep 20", "on 55 90", "on 60 80", "sleep 200", "off 52 0", "off 55 0",
+          "off 60 0", "sleep 200", "on 50 90", "on 53 90", "on 57 90", "sleep 200", "on 60 90"}) {
+        early->Say(line);
+    }
+    EXPECT_EQ(listen.ReadLine(3s), "Chord C:   C - E - G");
+    EXPECT_EQ(listen.ReadLine(3s), "Chord Dm:   D - F - A");
+    EXPECT_EQ(listen.ReadLine(3s), "Chord Dm7:   D - F - A - C");
+    for (const char* line :
+         {"off 50 0", "off 53 0", "off 57 0", "off 60 0", "on 60 90", "on 61 90", "on 62 90"}) {
+        early->Say(line);
+    }
+    EXPECT_EQ(listen.ReadLine(500ms), std::nullopt);  // a cluster names nothing
+    for (const char* line : {"off 60 0", "off 61 0", "off 62 0"}) {
+        early->Say(line);
+    }
+
+    auto late = Keyboard("late-keys");  // plugged in while listening
+    ASSERT_TRUE(late);
+    late->Say("wait-connected 2000");
+    EXPECT_EQ(late->ReadLine(3s), "connected");
+    for (const char* line : {"on 57 90", "on 61 90", "on 64 90"}) {
+        late->Say(line);
+    }
+    EXPECT_EQ(listen.ReadLine(3s), "Chord A:   A - Db - E");
+    EXPECT_EQ(listen.Stop(SIGTERM), 0);
+}
+
+}  // namespace
+}  // namespace vorlane::testing
