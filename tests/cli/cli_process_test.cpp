@@ -80,6 +80,12 @@ TEST(CliProcess, IdentifyStatusesAndStreams) {
          "identify [--lang en|fr|nl] [--sharp] [--octave-higher] NOTE...\n"},
         {"identify --lang de C4 E4 G4", 2,
          "vorlane-cli: unknown language \"de\"; accepted: en, fr, nl\n"},
+        {"listen C4", 2,
+         "vorlane-cli: listen takes no notes (got \"C4\"); usage: vorlane-cli listen [--lang "
+         "en|fr|nl] [--sharp]\n"},
+        {"listen --octave-higher", 2,
+         "vorlane-cli: option \"--octave-higher\" does not apply to listen; usage: vorlane-cli "
+         "listen [--lang en|fr|nl] [--sharp]\n"},
     };
     for (const Failure& failure : failures) {
         const Process out = RunExecutable(failure.arguments, "2>/dev/null");
