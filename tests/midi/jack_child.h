@@ -46,7 +46,16 @@ class Child {
         output_ = out[0];
     }
     ~Child() {
+        // A child reading commands ends by itself at the end of its input: a JACK client that
+        // closes itself spares the server waiting for a dead one.
         CloseInput();
+        for (int i = 0; pid_ > 0 && i < 100; ++i) {
+            if (waitpid(pid_, nullptr, WNOHANG) == pid_) {
+                pid_ = -1;
+            } else {
+                usleep(20000);
+            }
+        }
         if (pid_ > 0) {
             kill(pid_, SIGKILL);
             waitpid(pid_, nullptr, 0);

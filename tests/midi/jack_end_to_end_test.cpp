@@ -38,7 +38,7 @@ class JackEndToEnd : public ::testing::Test {
         setenv("JACK_DEFAULT_SERVER", name.c_str(), 1);
         setenv("JACK_NO_AUDIO_RESERVATION", "1", 1);
         server_ = std::make_unique<Child>(
-            std::vector<std::string>{"jackd", "--no-realtime", "-t", "10000", "-n", name, "-d",
+            std::vector<std::string>{"jackd", "--no-realtime", "-t", "2000", "-n", name, "-d",
                                      "dummy", "-r", "48000", "-p", "1024"});
         ASSERT_TRUE(server_->Started());
     }
