@@ -11,8 +11,9 @@ namespace {
 
 constexpr int kChannel = 0;  // MIDI channel 1
 constexpr std::size_t kMaxPendingNotes = 64;
-constexpr int kSettledPeriods = 20;
+constexpr int kSettledPeriods = 3;
 constexpr int kStartGrace = 10;
+constexpr std::chrono::milliseconds kMaxPoll{250};
 
 struct BackgroundThreads {
     std::mutex mutex;
@@ -24,6 +25,23 @@ struct BackgroundThreads {
 BackgroundThreads& Background() {
     static auto* threads = new BackgroundThreads;
     return *threads;
+}
+
+// FluidSynth shares state between synths (its sample cache): one synth is made or deleted at a
+// time, since a closed device's synth may be deleted by a thread of its own while a new one loads.
+std::mutex& SynthLifecycle() {
+    static auto* mutex = new std::mutex;
+    return *mutex;
+}
+
+void DeleteSynth(fluid_synth_t* synth, fluid_settings_t* settings) {
+    std::lock_guard lock(SynthLifecycle());
+    if (synth != nullptr) {
+        delete_fluid_synth(synth);
+    }
+    if (settings != nullptr) {
+        delete_fluid_settings(settings);
+    }
 }
 
 }  // namespace
@@ -52,12 +70,7 @@ SynthCore::~SynthCore() {
     if (driver_ != nullptr) {
         delete_fluid_audio_driver(driver_);
     }
-    if (synth_ != nullptr) {
-        delete_fluid_synth(synth_);
-    }
-    if (settings_ != nullptr) {
-        delete_fluid_settings(settings_);
-    }
+    DeleteSynth(synth_, settings_);
     if (sdlAudioStarted_) {
         StopSdlAudio();
     }
@@ -229,22 +242,22 @@ int SynthCore::RenderPeriod(void* data, int length, int fxCount, float* fx[], in
 }
 
 bool SynthCore::Load() {
-    fluid_settings_t* settings = NewSettings(options_);
-    fluid_synth_t* synth = settings != nullptr ? new_fluid_synth(settings) : nullptr;
+    fluid_settings_t* settings = nullptr;
+    fluid_synth_t* synth = nullptr;
     std::string soundFont;
-    if (synth != nullptr) {
-        soundFont = LoadFirstSoundFont(synth, options_.soundFonts);
+    {
+        std::lock_guard lifecycle(SynthLifecycle());
+        settings = NewSettings(options_);
+        synth = settings != nullptr ? new_fluid_synth(settings) : nullptr;
+        if (synth != nullptr) {
+            soundFont = LoadFirstSoundFont(synth, options_.soundFonts);
+        }
+    }
+    if (soundFont.empty()) {
+        DeleteSynth(synth, settings);
     }
     std::unique_lock lock(mutex_);
     if (soundFont.empty()) {
-        lock.unlock();
-        if (synth != nullptr) {
-            delete_fluid_synth(synth);
-        }
-        if (settings != nullptr) {
-            delete_fluid_settings(settings);
-        }
-        lock.lock();
         state_ = State::Silent;
         changed_.notify_all();
         return false;
@@ -280,8 +293,10 @@ void SynthCore::PlayPending() {
 
 void SynthCore::Supervise(std::unique_lock<std::mutex>& lock) {
     const auto idleStop = options_.idleStop;
-    const auto poll = std::clamp<Clock::duration>(idleStop / 4, std::chrono::milliseconds(5),
-                                                  std::chrono::milliseconds(500));
+    const auto poll =
+        idleStop.count() > 0
+            ? std::clamp<Clock::duration>(idleStop / 4, std::chrono::milliseconds(5), kMaxPoll)
+            : kMaxPoll;
     auto lastSound = Clock::now();
     while (!stopRequested_) {
         if (audioWanted_) {
@@ -293,10 +308,10 @@ void SynthCore::Supervise(std::unique_lock<std::mutex>& lock) {
                 StartAudio(lock);  // on failure the next note tries again
             }
             lastSound = Clock::now();
-        } else if (driver_ != nullptr && idleStop.count() > 0) {
+        } else if (driver_ != nullptr) {
             changed_.wait_for(lock, poll);
             if (!stopRequested_ && !audioWanted_) {
-                StopAudioIfIdle(lock, lastSound);
+                CheckDriver(lock, lastSound);
             }
         } else {
             changed_.wait(lock, [this] { return stopRequested_ || audioWanted_; });
@@ -304,19 +319,20 @@ void SynthCore::Supervise(std::unique_lock<std::mutex>& lock) {
     }
 }
 
-void SynthCore::StopAudioIfIdle(std::unique_lock<std::mutex>& lock, Clock::time_point& lastSound) {
+void SynthCore::CheckDriver(std::unique_lock<std::mutex>& lock, Clock::time_point& lastSound) {
     const auto now = Clock::now();
-    // A dead driver's voices never end, so it would never count as idle.
-    if (!Stalled(now)) {
-        if (fluid_synth_get_active_voice_count(synth_) > 0) {
-            lastSound = now;
-            return;
-        }
-        if (now - lastSound < options_.idleStop) {
-            return;
-        }
+    const bool sounding = fluid_synth_get_active_voice_count(synth_) > 0;
+    if (Stalled(now)) {
+        // Notes that arrived for the dead driver are held; a new one plays them.
+        audioWanted_ = sounding;
+        RetireDriver(lock);
+        return;
     }
-    RetireDriver(lock);
+    if (sounding) {
+        lastSound = now;
+    } else if (options_.idleStop.count() > 0 && now - lastSound >= options_.idleStop) {
+        RetireDriver(lock);
+    }
 }
 
 void SynthCore::StartAudio(std::unique_lock<std::mutex>& lock) {

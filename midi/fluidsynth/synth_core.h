@@ -75,7 +75,8 @@ class SynthCore final : public std::enable_shared_from_this<SynthCore> {
     bool Load();
     void PlayPending();
     void Supervise(std::unique_lock<std::mutex>& lock);
-    void StopAudioIfIdle(std::unique_lock<std::mutex>& lock, Clock::time_point& lastSound);
+    // Retires a stalled driver, or an idle one after idleStop.
+    void CheckDriver(std::unique_lock<std::mutex>& lock, Clock::time_point& lastSound);
     void StartAudio(std::unique_lock<std::mutex>& lock);
     void RetireDriver(std::unique_lock<std::mutex>& lock);
     void DeleteInBackground(fluid_audio_driver_t* driver, std::unique_ptr<DriverSlot> slot);

@@ -59,6 +59,11 @@ TEST_F(SoundServerTest, SoundComesBackWhenTheServerStartsLateOrIsRestarted) {
     ASSERT_TRUE(server.Start());
     EXPECT_TRUE(ChordHeard());
     EXPECT_TRUE(synth->AudioRunning());
+
+    // Back before the dead driver was noticed: the chord waits for the new one.
+    server.Kill();
+    ASSERT_TRUE(server.Start());
+    EXPECT_TRUE(ChordHeard());
 }
 
 TEST_F(SoundServerTest, AFrozenServerBlocksNoCallAndSoundResumesWithIt) {
