@@ -6,7 +6,15 @@
 #include <sstream>
 #include <thread>
 
+#include <QApplication>
+
+#include "app/main_window.h"
+#include "midi/rtmidi/rtmidi_input.h"
 #include "tests/midi/jack_child.h"
+#include "tests/support/memory_chord_file_system.h"
+#include "tests/support/memory_settings_store.h"
+#include "tests/support/recording_midi_out.h"
+#include "ui/qt/qt_event_loop.h"
 
 namespace vorlane::testing {
 namespace {
@@ -97,6 +105,62 @@ TEST_F(JackEndToEnd, ListenConnectsKeyboardsByItselfAndPrintsEachChord) {
     const auto named = listen.ReadLine(3s);
     EXPECT_EQ(named, "Chord A:   A - Db - E");
     EXPECT_EQ(listen.Stop(SIGTERM), 0);
+}
+
+class NoDialogs final : public ui::Dialogs {
+  public:
+    bool RunSaveDialog(ui::SaveDialog&) override { return false; }
+    void ShowError(std::string_view, std::string_view) override {}
+    void ShowAbout(const ui::AboutInfo&) override {}
+};
+
+// The window on Qt's event loop with the real MIDI input: its markers follow the keyboard.
+TEST_F(JackEndToEnd, WindowMarkersFollowTheKeyboard) {
+    auto keyboard = Keyboard("window-keys");
+    ASSERT_TRUE(keyboard);
+    int argc = 1;
+    char name[] = "midi_end_to_end_tests";
+    char* argv[] = {name, nullptr};
+    QApplication application(argc, argv);
+    ui::qt::QtEventLoop loop;
+    RecordingMidiOut midi;
+    NoDialogs dialogs;
+    MemorySettingsStore settings;
+    MemoryChordFileSystem files;
+    settings.Set("Midi", "Hammond");
+    auto form = BuildMainWindow({midi, loop, dialogs, settings, files});
+    form->window.Show();
+    RtMidiInput input([&loop](std::function<void()> task) { loop.Post(std::move(task)); });
+    ASSERT_TRUE(form->ListenTo(input));
+    keyboard->Say("wait-connected 3000");
+    ASSERT_EQ(keyboard->ReadLine(4s), "connected");
+
+    auto markedKeys = [&form] {
+        std::vector<KeyNumber> keys;
+        for (const ui::Control* m : form->KeyMarkers) {
+            if (m->visible) {
+                keys.push_back(form->MarkerKey(*m).value_or(0));
+            }
+        }
+        return keys;
+    };
+    auto waitForKeys = [&](const std::vector<KeyNumber>& expected) {
+        const auto end = std::chrono::steady_clock::now() + 3s;
+        while (markedKeys() != expected && std::chrono::steady_clock::now() < end) {
+            QApplication::processEvents(QEventLoop::AllEvents, 20);
+        }
+        return markedKeys();
+    };
+    for (const char* line : {"on 52 100", "on 55 100", "on 60 100"}) {
+        keyboard->Say(line);
+    }
+    EXPECT_EQ(waitForKeys({13, 5, 8}), (std::vector<KeyNumber>{13, 5, 8}));  // C, first inversion
+    for (const char* line :
+         {"off 52 0", "off 55 0", "off 60 0", "on 50 90", "on 53 90", "on 57 90", "on 60 90"}) {
+        keyboard->Say(line);
+    }
+    EXPECT_EQ(waitForKeys({3, 6, 10, 13}), (std::vector<KeyNumber>{3, 6, 10, 13}));  // Dm7
+    input.Close();
 }
 
 }  // namespace
