@@ -16,6 +16,13 @@ constexpr ui::Rgb kMarkerRed{255, 0, 0};
 constexpr ui::Rgb kPlayGreen{0, 128, 0};
 constexpr int kDefaultHeight = 22;
 
+// A variation's caption before any root is chosen: its suffix after an X standing for the
+// root, and a word for the plain major chord.
+std::string PlaceholderCaption(ChordType t) {
+    return t == 0 ? std::string{"Basis"}
+                  : std::string{"X"}.append(ChordTypeTable[static_cast<std::size_t>(t)].suffix);
+}
+
 }  // namespace
 
 MainWindow::MainWindow(Services services)
@@ -98,7 +105,7 @@ void MainWindow::CreateControls() {
         VariationButtons[static_cast<std::size_t>(t)] =
             radio("VariationButton" + std::to_string(t), VariationGroup, secondColumn ? 160 : 16,
                   kVariationTop + kVariationStep * (t % 12), VariationButtonWidth(t),
-                  std::string{ChordTypeTable[static_cast<std::size_t>(t)].placeholderCaption});
+                  PlaceholderCaption(t));
     }
     InversionSelector = &w.Add(ControlKind::DropDownList, "InversionSelector", VariationGroup, 216,
                                262, 156, kDefaultHeight);

@@ -16,9 +16,8 @@ struct ChordTone {
 inline constexpr int kMaxChordTones = 7;
 
 struct ChordTypeRow {
-    std::string_view typeName;            // e.g. "Minor7"
-    std::string_view suffix;              // written after the root name, e.g. "m7"
-    std::string_view placeholderCaption;  // variation caption before any root is chosen
+    std::string_view typeName;  // e.g. "Minor7"
+    std::string_view suffix;    // written after the root name, e.g. "m7"
     std::array<ChordTone, kMaxChordTones> tones;
     int toneCount = 0;
     bool invertible = false;
