@@ -11,6 +11,7 @@
 #include "keyboard/key_markers.h"
 #include "midi/midi_in.h"
 #include "midi/midi_out.h"
+#include "midi/midi_sources.h"
 #include "midi/routed_midi_out.h"
 #include "midi/sound_mode.h"
 #include "settings/chord_list.h"
@@ -35,6 +36,7 @@ struct Services {
     ChordFileSystem& files;
     // The same object as midi when sound can go to an external destination; null otherwise.
     RoutedMidiOut* output = nullptr;
+    MidiSources* inputs = nullptr;  // null: no MIDI system
 };
 
 // One tone of the chord on show: the marker that shows it, its key and its note name.
@@ -175,6 +177,8 @@ class MainWindow {
     // Where sound goes: the built-in synth (empty) or a MIDI destination.
     void ChooseOutput(const std::string& destination);
     void RestoreOutput(const std::string& destination);
+    // The context menu of the window and the sound group, as it is when it opens.
+    std::vector<ui::MenuItem> SoundMenu();
 
     // Window lifecycle.
     void OnFirstShow();
@@ -197,6 +201,7 @@ class MainWindow {
     // Runs the task after delayMs unless this window is gone by then.
     void RunLater(std::int64_t delayMs, std::function<void()> task);
     void WatchOutput();
+    void SetUpSoundMenu();
 
     bool outputWatched_ = false;
 

@@ -205,6 +205,7 @@ std::unique_ptr<MainWindow> BuildMainWindow(Services services) {
     form->CreateControls();
     form->AttachHandlers();
     form->SetUpAccess();
+    form->SetUpSoundMenu();
     w.fixedSize = true;  // centred on the screen by the view when it is shown
     return form;
 }

@@ -42,4 +42,43 @@ void MainWindow::WatchOutput() {
     });
 }
 
+void MainWindow::SetUpSoundMenu() {
+    window.contextMenu = [this] { return SoundMenu(); };
+    SoundGroup->liveMenu = [this] { return SoundMenu(); };
+}
+
+std::vector<ui::MenuItem> MainWindow::SoundMenu() {
+    const LanguageTexts& texts = TextsFor(state.language);
+    RoutedMidiOut* output = services_.output;
+    const bool toDestination = output != nullptr && output->SendsToDestination();
+    ui::MenuItem outputs{.text = std::string{texts.soundOutputMenu}};
+    outputs.submenu.push_back({.text = std::string{texts.builtInSynthItem},
+                               .onChoose = [this] { ChooseOutput(""); },
+                               .checkable = true,
+                               .checked = !toDestination});
+    if (output != nullptr) {
+        for (std::string& name : output->Destinations()) {
+            const bool current = toDestination && name == output->Choice();
+            outputs.submenu.push_back({.text = name,
+                                       .onChoose = [this, name] { ChooseOutput(name); },
+                                       .checkable = true,
+                                       .checked = current});
+        }
+    }
+    ui::MenuItem inputs{.text = std::string{texts.midiInputMenu}};
+    if (MidiSources* sources = services_.inputs) {
+        for (std::string& name : sources->Sources()) {
+            const bool connected = sources->IsConnected(name);
+            inputs.submenu.push_back(
+                {.text = name,
+                 .onChoose = [sources, name,
+                              connected] { sources->SetConnected(name, !connected); },
+                 .checkable = true,
+                 .checked = connected});
+        }
+    }
+    inputs.enabled = !inputs.submenu.empty();
+    return {outputs, inputs};
+}
+
 }  // namespace vorlane

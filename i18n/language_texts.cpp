@@ -37,6 +37,9 @@ constexpr LanguageTexts English{
     .chordListHeader = "Selected Chords",
     .keyboardName = "Keyboard",
     .copyItem = "Copy",
+    .soundOutputMenu = "Sound output",
+    .builtInSynthItem = "Built-in synth",
+    .midiInputMenu = "MIDI input",
 };
 
 constexpr LanguageTexts French{
@@ -73,6 +76,9 @@ constexpr LanguageTexts French{
     .chordListHeader = "Accords sélectionnés",
     .keyboardName = "Clavier",
     .copyItem = "Copier",
+    .soundOutputMenu = "Sortie du son",
+    .builtInSynthItem = "Synthé intégré",
+    .midiInputMenu = "Entrée MIDI",
 };
 
 constexpr LanguageTexts Dutch{
@@ -107,6 +113,9 @@ constexpr LanguageTexts Dutch{
     .chordListHeader = "Geselecteerde Akkoorden",
     .keyboardName = "Klavier",
     .copyItem = "Kopiëren",
+    .soundOutputMenu = "Geluidsuitvoer",
+    .builtInSynthItem = "Ingebouwde synth",
+    .midiInputMenu = "MIDI-invoer",
 };
 
 }  // namespace

@@ -44,6 +44,11 @@ struct LanguageTexts {
 
     std::string_view keyboardName;  // what a screen reader calls the keyboard picture
     std::string_view copyItem;      // context menu of the text lines
+
+    // Context menu of the window and the sound group: where sound goes and comes from.
+    std::string_view soundOutputMenu;
+    std::string_view builtInSynthItem;
+    std::string_view midiInputMenu;
 };
 
 const LanguageTexts& TextsFor(Language language);

@@ -58,9 +58,16 @@ struct AccessibleItem {
 };
 
 struct MenuItem {
-    std::string text;
-    std::function<void()> onChoose;
+    std::string text{};
+    std::function<void()> onChoose{};
+    bool checkable = false;
+    bool checked = false;
+    bool enabled = true;
+    std::vector<MenuItem> submenu{};  // not empty: the item opens this submenu
 };
+
+// A context menu whose items depend on the moment it opens.
+using MenuBuilder = std::function<std::vector<MenuItem>()>;
 
 // One control of a window: everything the program logic reads or writes, and nothing of any
 // toolkit. A view mirrors these records on screen.
@@ -91,6 +98,7 @@ struct Control {
     std::function<std::vector<AccessibleItem>()> accessibleItems;
     bool announceChanges = false;  // a screen reader is told each new text of this label
     std::vector<MenuItem> contextMenu;
+    MenuBuilder liveMenu;  // when set, built at each right click on the control or inside it
 
     std::function<void()> onClick;   // buttons, check boxes, radio buttons
     std::function<void()> onChange;  // drop-down list: the user chose another item
@@ -152,6 +160,9 @@ class Window {
     // Puts a text on the clipboard, through the view (or a test).
     std::function<void(const std::string&)> onCopy;
     void Copy(const std::string& text);
+
+    // The context menu of the window's own surface, where no control is.
+    MenuBuilder contextMenu;
 
     // Lifecycle, driven by the view (or a test).
     std::function<bool()> onCloseRequest;  // answers whether the window may close

@@ -53,11 +53,12 @@ class FormTest : public ::testing::Test {
     MemoryChordFileSystem files;
     std::unique_ptr<MainWindow> form;
     RoutedMidiOut* output = nullptr;  // set before Build to route the sound
+    MidiSources* inputs = nullptr;
 
     void Build() {
         files.AddDirectory(kHome);
         MidiOut& out = output != nullptr ? static_cast<MidiOut&>(*output) : midi;
-        form = BuildMainWindow({out, loop, dialogs, settings, files, output});
+        form = BuildMainWindow({out, loop, dialogs, settings, files, output, inputs});
         form->homeFolder = kHome;
     }
     // Builds the window and shows it, which runs the start-up sequence.

@@ -2,6 +2,7 @@
 
 #include "settings/settings_rules.h"
 #include "tests/app/main_window_fixture.h"
+#include "tests/support/fake_midi_sources.h"
 #include "tests/support/recording_midi_out_port.h"
 
 namespace vorlane::testing {
@@ -33,6 +34,14 @@ class OutputTest : public FormTest {
                           static_cast<long long>(d.timeMs - start), m.status, m.data1);
             lines.emplace_back(m.size == 3 ? std::string(line) + " " + std::to_string(m.data2)
                                            : std::string(line));
+        }
+        return lines;
+    }
+    // A submenu's items, "[x] " before the checked ones.
+    static Lines Shown(const ui::MenuItem& menu) {
+        Lines lines;
+        for (const ui::MenuItem& item : menu.submenu) {
+            lines.push_back((item.checked ? "[x] " : "[ ] ") + item.text);
         }
         return lines;
     }
@@ -128,6 +137,41 @@ TEST_F(OutputTest, AbsentOrVanishingDestinationFallsBackAndReturnsWithinTwoSecon
     loop.AdvanceBy(1000);
     EXPECT_EQ(port.Connected(), "Stage Piano:in");
     EXPECT_EQ(settings.Values().at("MidiUit"), "Stage Piano:in");
+}
+
+TEST_F(OutputTest, SoundMenuListsChecksAndSwitchesOutputsAndInputsInEveryLanguage) {
+    FakeMidiSources sources;
+    sources.present = {"Keys:out", "Pads:out"};
+    sources.connected = {"Keys:out"};
+    inputs = &sources;
+    StartRouted("Hammond", "");
+    std::vector<ui::MenuItem> menu = form->window.contextMenu();
+    ASSERT_EQ(menu.size(), 2u);
+    EXPECT_EQ(menu[0].text, "Sound output");
+    EXPECT_EQ(Shown(menu[0]), (Lines{"[x] Built-in synth", "[ ] Stage Piano:in", "[ ] Synth:in"}));
+    EXPECT_EQ(menu[1].text, "MIDI input");
+    EXPECT_EQ(Shown(menu[1]), (Lines{"[x] Keys:out", "[ ] Pads:out"}));
+    menu[0].submenu[2].onChoose();
+    menu[1].submenu[0].onChoose();
+    menu[1].submenu[1].onChoose();
+    EXPECT_EQ(port.Connected(), "Synth:in");
+    EXPECT_EQ(sources.connected, (Lines{"Pads:out"}));
+
+    Click(form->FrenchButton);
+    menu = form->SoundGroup->liveMenu();
+    EXPECT_EQ(menu[0].text, "Sortie du son");
+    EXPECT_EQ(Shown(menu[0]), (Lines{"[ ] Synthé intégré", "[ ] Stage Piano:in", "[x] Synth:in"}));
+    EXPECT_EQ(menu[1].text, "Entrée MIDI");
+    menu[0].submenu[0].onChoose();
+    EXPECT_EQ(port.Connected(), "");
+
+    Click(form->DutchButton);
+    sources.present.clear();
+    menu = form->window.contextMenu();
+    EXPECT_EQ(menu[0].text, "Geluidsuitvoer");
+    EXPECT_EQ(Shown(menu[0]).front(), "[x] Ingebouwde synth");
+    EXPECT_EQ(menu[1].text, "MIDI-invoer");
+    EXPECT_FALSE(menu[1].enabled) << "no source to list";
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
@@ -15,6 +16,7 @@
 #include "ui/qt/accessibility.h"
 #include "ui/qt/app_icon.h"
 #include "ui/qt/fonts.h"
+#include "ui/qt/live_menu.h"
 #include "ui/qt/mirror_widgets.h"
 #include "ui/qt/text.h"
 
@@ -462,6 +464,33 @@ void QtWindowView::CentreOnScreen() {
     const QSize outer = frameGeometry().size();
     move(area.left() + (area.width() - outer.width()) / 2,
          area.top() + (area.height() - outer.height()) / 2);
+}
+
+void QtWindowView::contextMenuEvent(QContextMenuEvent* event) {
+    // Reached by right clicks that no control took: on the window's own surface, or on a
+    // control inside a record that builds a menu of its own.
+    const Control* record = nullptr;
+    for (QWidget* w = childAt(event->pos()); w != nullptr && record == nullptr;
+         w = w->parentWidget()) {
+        for (const auto& mirror : mirrors_) {
+            if (mirror->widget == w) {
+                record = mirror->record;
+            }
+        }
+    }
+    MenuBuilder build = window_.contextMenu;
+    if (record != nullptr) {
+        build = nullptr;
+        for (const Control* c = record; c != nullptr && !build; c = c->parent) {
+            build = c->liveMenu;
+        }
+    }
+    if (!build) {
+        event->ignore();
+        return;
+    }
+    PopUpMenu(this, build(), event->globalPos(), [this] { Push(); });
+    event->accept();
 }
 
 void QtWindowView::showEvent(QShowEvent* event) {
