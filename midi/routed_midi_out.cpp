@@ -8,8 +8,8 @@ namespace {
 
 constexpr std::uint8_t kAllNotesOffController = 123;
 
-std::uint8_t OnChannel(std::uint8_t status, std::uint8_t channel) {
-    return static_cast<std::uint8_t>(status | (channel & 0x0F));
+std::uint8_t OnChannel(std::uint8_t kind, std::uint8_t channel) {
+    return static_cast<std::uint8_t>(kind | (channel & 0x0F));
 }
 
 }  // namespace
@@ -45,41 +45,45 @@ void RoutedMidiOut::Close() {
 }
 
 void RoutedMidiOut::ProgramChange(std::uint8_t program) {
-    if (!open_) {
-        return;
+    if (open_) {
+        programs_[0] = program;
+        if (!ToDestination({kProgramChangeStatus, program, 0})) {
+            synth_.ProgramChange(program);
+        }
     }
-    program_ = program;
-    Send({kProgramChangeStatus, program, 0, 2});
 }
 
 void RoutedMidiOut::NoteOn(std::uint8_t note, std::uint8_t velocity) {
-    if (open_) {
-        Send({kNoteOnStatus, note, velocity, 3});
+    if (open_ && !ToDestination({kNoteOnStatus, note, velocity})) {
+        synth_.NoteOn(note, velocity);
     }
 }
 
 void RoutedMidiOut::ChannelNoteOn(std::uint8_t channel, std::uint8_t note, std::uint8_t velocity) {
-    if (open_) {
-        Send({OnChannel(kNoteOnStatus, channel), note, velocity, 3});
+    if (open_ && !ToDestination({OnChannel(kNoteOnStatus, channel), note, velocity})) {
+        synth_.ChannelNoteOn(channel, note, velocity);
     }
 }
 
 void RoutedMidiOut::ChannelNoteOff(std::uint8_t channel, std::uint8_t note) {
-    if (open_) {
-        Send({OnChannel(kNoteOffStatus, channel), note, 0, 3});
+    if (open_ && !ToDestination({OnChannel(kNoteOffStatus, channel), note, 0})) {
+        synth_.ChannelNoteOff(channel, note);
     }
 }
 
 void RoutedMidiOut::ChannelProgramChange(std::uint8_t channel, std::uint8_t program) {
     if (open_) {
-        Send({OnChannel(kProgramChangeStatus, channel), program, 0, 2});
+        programs_[channel & 0x0F] = program;
+        if (!ToDestination({OnChannel(kProgramChangeStatus, channel), program, 0})) {
+            synth_.ChannelProgramChange(channel, program);
+        }
     }
 }
 
 void RoutedMidiOut::ChannelControlChange(std::uint8_t channel, std::uint8_t controller,
                                          std::uint8_t value) {
-    if (open_) {
-        Send({OnChannel(kControlChangeStatus, channel), controller, value, 3});
+    if (open_ && !ToDestination({OnChannel(kControlChangeStatus, channel), controller, value})) {
+        synth_.ChannelControlChange(channel, controller, value);
     }
 }
 
@@ -99,7 +103,7 @@ void RoutedMidiOut::Choose(const std::string& destination) {
     }
     choice_ = destination;
     if (choice_.empty() || !Attach()) {
-        RestoreProgram();
+        RestorePrograms();
     }
 }
 
@@ -111,60 +115,33 @@ void RoutedMidiOut::Recheck() {
     const bool there = std::find(present.begin(), present.end(), choice_) != present.end();
     if (external_ && !there) {
         Detach();
-        RestoreProgram();
+        RestorePrograms();
     } else if (!external_ && there) {
         synth_.AllNotesOff();
         Attach();
     }
 }
 
-void RoutedMidiOut::Send(const ShortMessage& message) {
+bool RoutedMidiOut::ToDestination(const MidiMessage& message) {
     if (!external_) {
-        SendToSynth(message);
-        return;
+        return false;
     }
-    const std::size_t channel = message.status & 0x0F;
+    const std::size_t channel = std::size_t(message.Channel());
     channelsUsed_.set(channel);
-    const std::uint8_t kind = message.status & 0xF0;
-    if (kind == kNoteOnStatus) {
+    if (message.Kind() == kNoteOnStatus) {
         sounding_[channel].set(message.data1 & 0x7F, message.data2 != 0);
-    } else if (kind == kNoteOffStatus) {
+    } else if (message.Kind() == kNoteOffStatus) {
         sounding_[channel].reset(message.data1 & 0x7F);
+    } else if (message.Kind() == kControlChangeStatus && message.data1 == kSustainController) {
+        sustained_.set(channel, message.data2 >= 64);
     }
-    if (!port_->Send(message)) {
-        // The destination is gone: the synth takes over at once, this message included.
-        Detach();
-        RestoreProgram();
-        Send(message);
+    if (port_->Send(message)) {
+        return true;
     }
-}
-
-void RoutedMidiOut::SendToSynth(const ShortMessage& message) {
-    const std::uint8_t channel = message.status & 0x0F;
-    switch (message.status & 0xF0) {
-        case kProgramChangeStatus:
-            if (channel == 0) {
-                synth_.ProgramChange(message.data1);
-            } else {
-                synth_.ChannelProgramChange(channel, message.data1);
-            }
-            break;
-        case kNoteOnStatus:
-            if (channel == 0) {
-                synth_.NoteOn(message.data1, message.data2);
-            } else {
-                synth_.ChannelNoteOn(channel, message.data1, message.data2);
-            }
-            break;
-        case kNoteOffStatus:
-            synth_.ChannelNoteOff(channel, message.data1);
-            break;
-        case kControlChangeStatus:
-            synth_.ChannelControlChange(channel, message.data1, message.data2);
-            break;
-        default:
-            break;
-    }
+    // The destination is gone: the synth takes over at once, this message included.
+    Detach();
+    RestorePrograms();
+    return false;
 }
 
 bool RoutedMidiOut::Attach() {
@@ -172,11 +149,16 @@ bool RoutedMidiOut::Attach() {
         return false;
     }
     external_ = true;
-    if (open_ && program_) {
+    if (open_) {
         // The instrument follows the sound mode from the first note it gets.
-        Send({kProgramChangeStatus, *program_, 0, 2});
+        for (std::uint8_t channel = 0; channel < 16; ++channel) {
+            if (programs_[channel] && !ToDestination({OnChannel(kProgramChangeStatus, channel),
+                                                      *programs_[channel], 0})) {
+                break;
+            }
+        }
     }
-    return true;
+    return external_;
 }
 
 void RoutedMidiOut::Detach() {
@@ -188,25 +170,39 @@ void RoutedMidiOut::Detach() {
 
 void RoutedMidiOut::SilenceDestination() {
     // Delivery is not checked here: a destination on its way out gets what it can still take.
+    // A held sustain pedal would keep the released notes ringing, so it is lifted first.
     for (std::uint8_t channel = 0; channel < 16; ++channel) {
+        if (sustained_.test(channel)) {
+            port_->Send({OnChannel(kControlChangeStatus, channel), kSustainController, 0});
+        }
         for (std::uint8_t note = 0; note < 128; ++note) {
             if (sounding_[channel].test(note)) {
-                port_->Send({std::uint8_t(kNoteOffStatus | channel), note, 0, 3});
+                port_->Send({OnChannel(kNoteOffStatus, channel), note, 0});
             }
         }
         sounding_[channel].reset();
     }
+    sustained_.reset();
     for (std::uint8_t channel = 0; channel < 16; ++channel) {
         if (channelsUsed_.test(channel)) {
-            port_->Send(
-                {std::uint8_t(kControlChangeStatus | channel), kAllNotesOffController, 0, 3});
+            port_->Send({OnChannel(kControlChangeStatus, channel), kAllNotesOffController, 0});
         }
     }
 }
 
-void RoutedMidiOut::RestoreProgram() {
-    if (open_ && program_) {
-        synth_.ProgramChange(*program_);
+void RoutedMidiOut::RestorePrograms() {
+    if (!open_) {
+        return;
+    }
+    for (std::uint8_t channel = 0; channel < 16; ++channel) {
+        if (!programs_[channel]) {
+            continue;
+        }
+        if (channel == 0) {
+            synth_.ProgramChange(*programs_[channel]);
+        } else {
+            synth_.ChannelProgramChange(channel, *programs_[channel]);
+        }
     }
 }
 

@@ -46,20 +46,22 @@ class RoutedMidiOut final : public MidiOut {
     void Recheck();
 
   private:
-    void Send(const ShortMessage& message);
-    void SendToSynth(const ShortMessage& message);
+    // Whether the message went to the destination; when not, the caller gives it to the synth.
+    bool ToDestination(const MidiMessage& message);
     bool Attach();
     void Detach();
     void SilenceDestination();
-    void RestoreProgram();
+    void RestorePrograms();
 
     MidiOut& synth_;
     MidiOutPort* port_;
     std::string choice_;
     bool external_ = false;
     bool open_ = false;
-    std::optional<std::uint8_t> program_;  // the instrument the window last chose
+    // What the instrument must be told again when the sound moves: programs per channel.
+    std::array<std::optional<std::uint8_t>, 16> programs_{};
     std::array<std::bitset<128>, 16> sounding_{};
+    std::bitset<16> sustained_;
     std::bitset<16> channelsUsed_;
 };
 

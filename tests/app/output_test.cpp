@@ -29,11 +29,12 @@ class OutputTest : public FormTest {
         Lines lines;
         for (const auto& d : port.To(destination)) {
             char line[32];
-            const ShortMessage& m = d.message;
+            const MidiMessage& m = d.message;
             std::snprintf(line, sizeof line, "%lld: %02X %d",
                           static_cast<long long>(d.timeMs - start), m.status, m.data1);
-            lines.emplace_back(m.size == 3 ? std::string(line) + " " + std::to_string(m.data2)
-                                           : std::string(line));
+            lines.emplace_back(m.Kind() != kProgramChangeStatus
+                                   ? std::string(line) + " " + std::to_string(m.data2)
+                                   : std::string(line));
         }
         return lines;
     }
@@ -137,6 +138,20 @@ TEST_F(OutputTest, AbsentOrVanishingDestinationFallsBackAndReturnsWithinTwoSecon
     loop.AdvanceBy(1000);
     EXPECT_EQ(port.Connected(), "Stage Piano:in");
     EXPECT_EQ(settings.Values().at("MidiUit"), "Stage Piano:in");
+}
+
+TEST_F(OutputTest, LiveNotesFollowTheChoiceAndAHeldPedalIsLiftedWhenTheyLeave) {
+    StartRouted("GeenMidi", "Synth:in");
+    port.deliveries.clear();
+    routed.ChannelProgramChange(1, 0);
+    routed.ChannelControlChange(1, 64, 127);
+    routed.ChannelNoteOn(1, 60, 90);
+    midi.Clear();
+    form->ChooseOutput("");
+    EXPECT_EQ(At("Synth:in", 0), (Lines{"0: C1 0", "0: B1 64 127", "0: 91 60 90", "0: B1 64 0",
+                                        "0: 81 60 0", "0: B1 123 0"}));
+    ASSERT_EQ(midi.Events().size(), 1u) << "the synth gets the live instrument back";
+    EXPECT_EQ(midi.Events()[0].message, (RecordingMidiOut::Message{0xC1, 0, 0}));
 }
 
 TEST_F(OutputTest, SoundMenuListsChecksAndSwitchesOutputsAndInputsInEveryLanguage) {

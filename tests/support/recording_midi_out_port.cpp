@@ -16,7 +16,7 @@ bool RecordingMidiOutPort::Connect(const std::string& destination) {
     return true;
 }
 
-bool RecordingMidiOutPort::Send(const ShortMessage& message) {
+bool RecordingMidiOutPort::Send(const MidiMessage& message) {
     if (connected_.empty() || !IsPresent(connected_)) {
         return false;
     }

@@ -16,7 +16,7 @@ class RecordingMidiOutPort final : public MidiOutPort {
     struct Delivery {
         std::string destination;
         std::int64_t timeMs;
-        ShortMessage message;
+        MidiMessage message;
     };
 
     explicit RecordingMidiOutPort(std::function<std::int64_t()> clock = {})
@@ -25,7 +25,7 @@ class RecordingMidiOutPort final : public MidiOutPort {
     std::vector<std::string> Destinations() override { return present; }
     bool Connect(const std::string& destination) override;
     void Disconnect() override { connected_.clear(); }
-    bool Send(const ShortMessage& message) override;
+    bool Send(const MidiMessage& message) override;
 
     const std::string& Connected() const { return connected_; }
     // What reached one destination, in order.
