@@ -9,6 +9,7 @@
 #include "midi/fluidsynth/fluidsynth_midi_out.h"
 #ifdef VORLANE_WITH_MIDI_INPUT
 #include "midi/rtmidi/rtmidi_input.h"
+#include "midi/rtmidi/rtmidi_output_port.h"
 #endif
 #include "settings/qt/qsettings_store.h"
 #include "settings/qt/qt_chord_file_system.h"
@@ -48,7 +49,12 @@ int main(int argc, char** argv) {
 
     vorlane::ui::qt::QtEventLoop eventLoop;
     vorlane::FluidSynthMidiOut synth;
+#ifdef VORLANE_WITH_MIDI_INPUT
+    const std::unique_ptr<vorlane::RtMidiOutputPort> port = vorlane::RtMidiOutputPort::Open();
+    vorlane::RoutedMidiOut midi(synth, port.get());
+#else
     vorlane::RoutedMidiOut midi(synth, nullptr);
+#endif
     vorlane::ui::qt::QtDialogs dialogs;
     vorlane::QSettingsStore settings;
     vorlane::QtChordFileSystem files;
