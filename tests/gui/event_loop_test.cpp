@@ -88,9 +88,11 @@ TEST(QtEventLoopTest, TimedTasksKeepTheirScheduleAlsoUnderAModalDialog) {
     QTimer::singleShot(5000, &application, &QEventLoop::quit);
     application.exec();
     ASSERT_EQ(onsets.size(), std::size_t(kNotes));
+    // Never early, and late by less than a step even while the dialog is being built on a busy
+    // machine: each deadline counts from the start, so one late note does not push the rest.
     for (int i = 0; i < kNotes; ++i) {
         EXPECT_GE(onsets[i], i * kStepMs);
-        EXPECT_LE(onsets[i], i * kStepMs + 25) << "note " << i;
+        EXPECT_LT(onsets[i], (i + 1) * kStepMs) << "note " << i;
     }
     EXPECT_EQ(modalOpen, (std::vector<bool>{false, true, true, true, true, true, true}));
 }
