@@ -2,6 +2,12 @@
 function(vorlane_target_defaults target)
     target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor
                                              -Woverloaded-virtual)
+    # GCC 12 reports a false -Wrestrict inside std::string's operator+ at -O2 and above (GCC
+    # bug 105651), which a packager's optimised build would otherwise show for ordinary code.
+    if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_GREATER_EQUAL 12
+       AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
+        target_compile_options(${target} PRIVATE -Wno-restrict)
+    endif()
     if(VORLANE_WARNINGS_AS_ERRORS)
         target_compile_options(${target} PRIVATE -Werror)
     endif()

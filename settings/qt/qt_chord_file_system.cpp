@@ -32,15 +32,19 @@ bool QtChordFileSystem::ReplaceFile(std::string_view path, std::string_view byte
     // Writing straight into the target when no temporary file can be made would truncate it
     // first; that fallback stays off.
     file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered, so a full disk fails the write itself: a buffered small list would only fail
+    // in commit()'s flush, which Qt 6.4 ignores before renaming the short file over the target.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         return false;
     }
     const auto size = static_cast<qint64>(bytes.size());
     // An uncommitted QSaveFile deletes its temporary file and leaves the target alone.
-    if (file.write(bytes.data(), size) != size) {
+    if (file.write(bytes.data(), size) != size || !file.flush() ||
+        file.error() != QFileDevice::NoError || file.size() != size) {
+        file.cancelWriting();
         return false;
     }
-    return file.commit();
+    return file.commit() && file.error() == QFileDevice::NoError;
 }
 
 }  // namespace vorlane

@@ -1,6 +1,10 @@
 #include "settings/qt/qsettings_store.h"
 
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <QByteArray>
 #include <QDir>
@@ -128,6 +132,45 @@ TEST_F(QSettingsStoreTest, WritesThatCannotReachTheDiskReportFailure) {
     EXPECT_FALSE(belowFile.WriteText("Midi", "Piano"));
     EXPECT_EQ(belowFile.ReadText("Midi"), std::nullopt);
     StoreSoundMode(belowFile, SoundMode::PianoArpeggio);  // silent
+}
+
+TEST_F(QSettingsStoreTest, ValuesOfOtherProgramsStayInTheFile) {
+    WriteFile("[General]\nTaal=Frans\nVenster=groot\n\n[Andere]\nkleur=rood\n");
+    QSettingsStore store(FilePath());
+    EXPECT_EQ(store.ReadText("Taal"), "Frans");
+    EXPECT_TRUE(store.WriteText("Midi", "Piano"));
+    EXPECT_TRUE(store.WriteText("Taal", "Engels"));
+    QSettings check(QString::fromStdString(FilePath()), QSettings::IniFormat);
+    EXPECT_EQ(check.value("Venster").toString(), "groot");
+    EXPECT_EQ(check.value("Andere/kleur").toString(), "rood");
+    EXPECT_EQ(check.value("Taal").toString(), "Engels");
+    EXPECT_EQ(check.value("Midi").toString(), "Piano");
+}
+
+// Opening a FIFO for reading blocks until a writer comes; a device or socket must not be
+// replaced by a settings file. Each counts as missing, and stays what it is.
+TEST_F(QSettingsStoreTest, PathsThatAreNoRegularFileAreNeverOpened) {
+    const std::string fifo = dir_.filePath("fifo.conf").toStdString();
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::string socketPath = dir_.filePath("socket.conf").toStdString();
+    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    socketPath.copy(address.sun_path, sizeof address.sun_path - 1);
+    ASSERT_EQ(bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    for (const std::string& path : {fifo, socketPath, std::string{"/dev/null"}}) {
+        SCOPED_TRACE(path);
+        struct stat before {};
+        ASSERT_EQ(stat(path.c_str(), &before), 0);
+        QSettingsStore store(path);
+        EXPECT_EQ(store.ReadText("Taal"), std::nullopt);
+        EXPECT_FALSE(store.WriteText("Taal", "Frans"));
+        struct stat after {};
+        ASSERT_EQ(stat(path.c_str(), &after), 0);
+        EXPECT_EQ(after.st_mode, before.st_mode);
+        EXPECT_EQ(after.st_ino, before.st_ino);
+    }
+    close(fd);
 }
 
 }  // namespace
