@@ -126,6 +126,8 @@ class MainWindow {
     int arpeggioDelayMs = 0;
     bool playing = false;
     bool closeRequested = false;
+    int openDialogs = 0;    // modal dialogs open right now, nested ones included
+    bool closeDue = false;  // the deferred close waits for the open dialog
 
     // Start-up and remembered chords.
     bool startupDone = false;
@@ -198,6 +200,17 @@ class MainWindow {
     void CreateControls();
     void AttachHandlers();
     void FinishArpeggio();
+    // Closes the device and asks the window to close once the current event is handled.
+    void CloseDeferred();
+    // A modal dialog is open for its lifetime: a close that comes due meanwhile waits for it,
+    // since closing the window underneath would destroy the dialog and what it was saving.
+    struct ModalDialog {
+        explicit ModalDialog(MainWindow& w) : owner(w) { ++owner.openDialogs; }
+        ModalDialog(const ModalDialog&) = delete;
+        ModalDialog& operator=(const ModalDialog&) = delete;
+        ~ModalDialog();
+        MainWindow& owner;
+    };
     // Runs the task after delayMs unless this window is gone by then.
     void RunLater(std::int64_t delayMs, std::function<void()> task);
     void WatchOutput();

@@ -19,6 +19,8 @@ void MainWindow::RememberChord() {
 }
 
 void MainWindow::SaveChords() {
+    // The save dialog and any error box after it count as one: a close waits for both.
+    const ModalDialog modal(*this);
     ChordFileSystem& files = services_.files;
     if (!CreateFolderWithParents(files, DefaultChordFolder(homeFolder))) {
         saveDialog.initialFolder = FallbackChordFolder(homeFolder);

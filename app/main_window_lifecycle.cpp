@@ -34,6 +34,7 @@ void MainWindow::OnFirstShow() {
 
 void MainWindow::ShowAbout() {
     aboutInfo.title = AboutTitle(productName);
+    const ModalDialog modal(*this);
     services_.dialogs.ShowAbout(aboutInfo);
 }
 

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <utility>
 
 #include "app/main_window.h"
 #include "settings/settings_rules.h"
@@ -100,13 +101,11 @@ void MainWindow::FinishArpeggio() {
     SetPlaybackLock(false);
     ShowDeferredPlayedChord();
     if (closeRequested) {
-        services_.midi.Close();
-        std::weak_ptr<MainWindow*> alive = self_;
-        services_.eventLoop.Post([alive] {
-            if (auto self = alive.lock()) {
-                (*self)->window.RequestClose();
-            }
-        });
+        if (openDialogs > 0) {
+            closeDue = true;
+        } else {
+            CloseDeferred();
+        }
     }
     if (state.soundMode == SoundMode::PianoArpeggio) {
         services_.midi.ProgramChange(kPianoProgram);
@@ -181,14 +180,31 @@ void MainWindow::ApplyOctave() {
 }
 
 bool MainWindow::OnCloseRequest() {
-    if (playing) {
-        // The arpeggio closes the device and asks again when it ends.
+    if (playing || openDialogs > 0) {
+        // The arpeggio, or else the dialog, closes the device and asks again when it ends.
         closeRequested = true;
+        closeDue = closeDue || !playing;
         return false;
     }
     services_.midi.AllNotesOff();
     services_.midi.Close();
     return true;
+}
+
+void MainWindow::CloseDeferred() {
+    services_.midi.Close();
+    std::weak_ptr<MainWindow*> alive = self_;
+    services_.eventLoop.Post([alive] {
+        if (auto self = alive.lock()) {
+            (*self)->window.RequestClose();
+        }
+    });
+}
+
+MainWindow::ModalDialog::~ModalDialog() {
+    if (--owner.openDialogs == 0 && std::exchange(owner.closeDue, false)) {
+        owner.CloseDeferred();
+    }
 }
 
 }  // namespace vorlane

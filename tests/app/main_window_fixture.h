@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -24,9 +25,12 @@ class ScriptedDialogs final : public ui::Dialogs {
     std::vector<ui::SaveDialog> shownSaveDialogs;  // as each was when it opened
     std::vector<std::pair<std::string, std::string>> errors;
     std::vector<ui::AboutInfo> abouts;
+    // Runs while each dialog is open, as the user takes their time (a nested event loop).
+    std::function<void()> whileOpen;
 
     bool RunSaveDialog(ui::SaveDialog& dialog) override {
         shownSaveDialogs.push_back(dialog);
+        WhileOpen();
         std::optional<std::string> answer;
         if (!saveAnswers.empty()) {
             answer = saveAnswers.front();
@@ -37,8 +41,19 @@ class ScriptedDialogs final : public ui::Dialogs {
     }
     void ShowError(std::string_view title, std::string_view text) override {
         errors.emplace_back(title, text);
+        WhileOpen();
     }
-    void ShowAbout(const ui::AboutInfo& about) override { abouts.push_back(about); }
+    void ShowAbout(const ui::AboutInfo& about) override {
+        abouts.push_back(about);
+        WhileOpen();
+    }
+
+  private:
+    void WhileOpen() const {
+        if (whileOpen) {
+            whileOpen();
+        }
+    }
 };
 
 inline constexpr const char* kHome = "/home/player";

@@ -94,6 +94,42 @@ TEST_F(FormTest, CloseDuringArpeggioWaitsForItsEnd) {
     EXPECT_FALSE(midi.IsOpen());
 }
 
+// A close refused during an arpeggio comes due while a dialog is open: the dialog stays and
+// does its work, and the window closes once, after it.
+TEST_F(FormTest, DeferredCloseWaitsForAnOpenDialog) {
+    enum class Case { Save, FailedSave, About };
+    for (const Case which : {Case::Save, Case::FailedSave, Case::About}) {
+        SCOPED_TRACE(static_cast<int>(which));
+        loop = {};
+        StartWith("Engels", "Piano", "Laag");
+        int closes = 0;
+        form->window.onClosed = [&] { ++closes; };
+        Click(Flat(0));
+        Click(form->RememberButton);
+        EXPECT_FALSE(form->window.RequestClose());
+        bool closedWhileOpen = true;
+        dialogs.whileOpen = [&] {
+            loop.AdvanceBy(10'000);  // well past the arpeggio's end
+            closedWhileOpen = form->window.IsClosed() || loop.HasPendingTasks();
+        };
+        const std::string path = which == Case::Save ? std::string{kHome} + "/list.txt"
+                                                     : std::string{kHome} + "/missing/list.txt";
+        dialogs.saveAnswers = {path};
+        Click(which == Case::About ? form->InfoButton : form->SaveButton);
+        dialogs.whileOpen = nullptr;
+        EXPECT_FALSE(closedWhileOpen);
+        EXPECT_FALSE(form->playing);
+        EXPECT_EQ(closes, 0);
+        EXPECT_EQ(files.FileContent(path).has_value(), which == Case::Save);
+        EXPECT_EQ(dialogs.errors.size(), which == Case::FailedSave ? 1u : 0u);
+        loop.RunUntilIdle();
+        EXPECT_EQ(closes, 1);
+        EXPECT_FALSE(midi.IsOpen());
+        form.reset();
+        dialogs.errors.clear();
+    }
+}
+
 TEST_F(FormTest, CloseWithoutArpeggioSilencesAndClosesAtOnce) {
     StartWith("Engels", "Hammond", "Laag");
     Click(Flat(0));

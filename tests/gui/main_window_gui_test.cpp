@@ -1,10 +1,18 @@
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
+#include "settings/qt/qt_chord_file_system.h"
 #include "tests/gui/form_window_fixture.h"
+#include "ui/qt/qt_dialogs.h"
 
 namespace vorlane::testing {
 namespace {
@@ -130,6 +138,48 @@ TEST_F(FormWindowTest, MarkersAreRedOverTheirKeysAndTheKeyboardIsUntouchedElsewh
         }
     }
     EXPECT_EQ(differing, 0);
+}
+
+// A real save dialog is open when the close refused during an arpeggio comes due: the dialog
+// stays, saves the list, and then the window closes by itself.
+TEST(FormWindowDialogTest, DeferredCloseWaitsForTheOpenSaveDialog) {
+    QTemporaryDir home;
+    ui::qt::QtEventLoop loop;
+    RecordingMidiOut midi{[&] { return loop.NowMs(); }};
+    ui::qt::QtDialogs dialogs;
+    MemorySettingsStore settings;
+    settings.Set("Taal", "Engels");
+    settings.Set("Midi", "Piano");
+    QtChordFileSystem files;
+    auto form = BuildMainWindow({midi, loop, dialogs, settings, files});
+    form->homeFolder = home.path().toStdString();
+    ui::qt::QtWindowView view(form->window);
+    view.SetQuitOnClose(false);
+    loop.SetView(&view);
+    dialogs.SetParentWidget(&view);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+
+    form->window.Click(*form->FlatRootButtons[0]);
+    ASSERT_TRUE(form->playing);
+    form->window.Click(*form->RememberButton);
+    EXPECT_FALSE(view.close());
+    bool dialogOutlivedTheArpeggio = false;
+    QTimer::singleShot(4000, [&] {
+        auto* box = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        dialogOutlivedTheArpeggio = box != nullptr && !form->playing && view.isVisible();
+        if (box != nullptr) {
+            box->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(u"kept"_qs);
+            static_cast<QDialog*>(box)->accept();
+        }
+    });
+    form->window.Click(*form->SaveButton);
+    EXPECT_TRUE(dialogOutlivedTheArpeggio);
+    QFile saved(home.filePath(QStringLiteral("PianoChords/kept.txt")));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(saved.readAll().endsWith("\r\n"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form->window.IsClosed(); }, 3000));
+    EXPECT_FALSE(view.isVisible());
 }
 
 }  // namespace
