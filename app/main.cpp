@@ -8,6 +8,7 @@
 #include "app/main_window.h"
 #include "midi/fluidsynth/fluidsynth_midi_out.h"
 #ifdef VORLANE_WITH_MIDI_INPUT
+#include "midi/rtmidi/midi_system_sources.h"
 #include "midi/rtmidi/rtmidi_input.h"
 #include "midi/rtmidi/rtmidi_output_port.h"
 #endif
@@ -59,15 +60,23 @@ int main(int argc, char** argv) {
     vorlane::QSettingsStore settings;
     vorlane::QtChordFileSystem files;
 
+#ifdef VORLANE_WITH_MIDI_INPUT
+    vorlane::RtMidiInput keyboards(
+        [&eventLoop](std::function<void()> task) { eventLoop.Post(std::move(task)); });
+    // Sources are connected to the input port once it is open; the menu lists them before.
+    const std::unique_ptr<vorlane::MidiSystemSources> sources =
+        vorlane::MidiSystemSources::Open([&keyboards] { return keyboards.PortName(); });
+    auto form =
+        vorlane::BuildMainWindow({midi, eventLoop, dialogs, settings, files, &midi, sources.get()});
+#else
     auto form = vorlane::BuildMainWindow({midi, eventLoop, dialogs, settings, files, &midi});
+#endif
     vorlane::ui::qt::QtWindowView view(form->window);
     eventLoop.SetView(&view);
     dialogs.SetParentWidget(&view);
     view.show();
 #ifdef VORLANE_WITH_MIDI_INPUT
     // Without a MIDI system the window runs on as it is, silently.
-    vorlane::RtMidiInput keyboards(
-        [&eventLoop](std::function<void()> task) { eventLoop.Post(std::move(task)); });
     form->ListenTo(keyboards);
     const int status = QApplication::exec();
     keyboards.Close();

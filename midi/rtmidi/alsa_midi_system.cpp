@@ -52,24 +52,62 @@ class AlsaMidiSystem final : public MidiSystem {
         return sources;
     }
 
+    std::vector<std::string> Sources() override {
+        std::vector<std::string> sources;
+        const unsigned readable = SND_SEQ_PORT_CAP_READ | SND_SEQ_PORT_CAP_SUBS_READ;
+        ForEachPort([&](snd_seq_client_info_t* client, snd_seq_port_info_t* port) {
+            if ((snd_seq_port_info_get_capability(port) & readable) == readable &&
+                (snd_seq_port_info_get_capability(port) & SND_SEQ_PORT_CAP_NO_EXPORT) == 0 &&
+                snd_seq_client_info_get_client(client) != SND_SEQ_CLIENT_SYSTEM &&
+                snd_seq_client_info_get_pid(client) != getpid()) {
+                sources.push_back(
+                    Address(snd_seq_port_info_get_client(port), snd_seq_port_info_get_port(port)));
+            }
+        });
+        return sources;
+    }
+
     bool Connect(const std::string& source, const std::string& destination) override {
-        snd_seq_addr_t from{};
-        snd_seq_addr_t to{};
-        if (snd_seq_parse_address(seq_, &from, source.c_str()) < 0 ||
-            snd_seq_parse_address(seq_, &to, destination.c_str()) < 0) {
-            return false;
-        }
         snd_seq_port_subscribe_t* subscription = nullptr;
         snd_seq_port_subscribe_alloca(&subscription);
-        snd_seq_port_subscribe_set_sender(subscription, &from);
-        snd_seq_port_subscribe_set_dest(subscription, &to);
+        if (!Subscription(source, destination, subscription)) {
+            return false;
+        }
         if (snd_seq_get_port_subscription(seq_, subscription) == 0) {
             return true;  // already connected, by us or by hand
         }
         return snd_seq_subscribe_port(seq_, subscription) == 0;
     }
 
+    void Disconnect(const std::string& source, const std::string& destination) override {
+        snd_seq_port_subscribe_t* subscription = nullptr;
+        snd_seq_port_subscribe_alloca(&subscription);
+        if (Subscription(source, destination, subscription)) {
+            snd_seq_unsubscribe_port(seq_, subscription);
+        }
+    }
+
+    bool IsConnected(const std::string& source, const std::string& destination) override {
+        snd_seq_port_subscribe_t* subscription = nullptr;
+        snd_seq_port_subscribe_alloca(&subscription);
+        return Subscription(source, destination, subscription) &&
+               snd_seq_get_port_subscription(seq_, subscription) == 0;
+    }
+
   private:
+    bool Subscription(const std::string& source, const std::string& destination,
+                      snd_seq_port_subscribe_t* subscription) {
+        snd_seq_addr_t from{};
+        snd_seq_addr_t to{};
+        if (snd_seq_parse_address(seq_, &from, source.c_str()) < 0 ||
+            snd_seq_parse_address(seq_, &to, destination.c_str()) < 0) {
+            return false;
+        }
+        snd_seq_port_subscribe_set_sender(subscription, &from);
+        snd_seq_port_subscribe_set_dest(subscription, &to);
+        return true;
+    }
+
     template <typename Visit>
     void ForEachPort(Visit visit) {
         snd_seq_client_info_t* client = nullptr;

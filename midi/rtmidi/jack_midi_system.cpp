@@ -44,9 +44,29 @@ class JackMidiSystem final : public MidiSystem {
         return sources;
     }
 
+    std::vector<std::string> Sources() override {
+        std::vector<std::string> sources;
+        for (const std::string& port : Ports(JackPortIsOutput)) {
+            const std::string client = port.substr(0, port.find(':'));
+            if (client != kClientName && client.rfind(std::string{kClientName} + "-", 0) != 0) {
+                sources.push_back(port);
+            }
+        }
+        return sources;
+    }
+
     bool Connect(const std::string& source, const std::string& destination) override {
         const int result = jack_connect(client_, source.c_str(), destination.c_str());
         return result == 0 || result == EEXIST;
+    }
+
+    void Disconnect(const std::string& source, const std::string& destination) override {
+        jack_disconnect(client_, source.c_str(), destination.c_str());
+    }
+
+    bool IsConnected(const std::string& source, const std::string& destination) override {
+        jack_port_t* port = jack_port_by_name(client_, source.c_str());
+        return port != nullptr && jack_port_connected_to(port, destination.c_str()) != 0;
     }
 
   private:

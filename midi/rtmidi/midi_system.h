@@ -28,8 +28,13 @@ class MidiSystem {
     // The sources of hardware devices present now: never Vorlane's own ports, never the
     // software "through" ports.
     virtual std::vector<std::string> HardwareSources() = 0;
+    // Every source present now that another program's or a device's port can be, never
+    // Vorlane's own.
+    virtual std::vector<std::string> Sources() = 0;
     // Connects source to destination; true also when they were connected already.
     virtual bool Connect(const std::string& source, const std::string& destination) = 0;
+    virtual void Disconnect(const std::string& source, const std::string& destination) = 0;
+    virtual bool IsConnected(const std::string& source, const std::string& destination) = 0;
 };
 
 }  // namespace vorlane

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
@@ -9,6 +10,7 @@
 #include <QApplication>
 
 #include "app/main_window.h"
+#include "midi/rtmidi/midi_system_sources.h"
 #include "midi/rtmidi/rtmidi_input.h"
 #include "tests/midi/jack_child.h"
 #include "tests/support/memory_chord_file_system.h"
@@ -105,6 +107,32 @@ TEST_F(JackEndToEnd, ListenConnectsKeyboardsByItselfAndPrintsEachChord) {
     const auto named = listen.ReadLine(3s);
     EXPECT_EQ(named, "Chord A:   A - Db - E");
     EXPECT_EQ(listen.Stop(SIGTERM), 0);
+}
+
+// The menu's view of the sources: every one listed, checked while connected to our input, and
+// a source unticked by hand stays off although the input connects keyboards by itself.
+TEST_F(JackEndToEnd, SourcesListAndToggleConnectionsToTheInput) {
+    auto keyboard = Keyboard("menu-keys");
+    ASSERT_TRUE(keyboard);
+    RtMidiInput input([](const std::function<void()>&) {});
+    auto sources = MidiSystemSources::Open([&input] { return input.PortName(); });
+    ASSERT_TRUE(sources);
+    const std::string source = "menu-keys:keys";
+    EXPECT_FALSE(sources->IsConnected(source));  // no input port yet
+    ASSERT_TRUE(input.Open([](const MidiMessage&) {}));
+    keyboard->Say("wait-connected 3000");
+    ASSERT_EQ(keyboard->ReadLine(4s), "connected");
+    const std::vector<std::string> listed = sources->Sources();
+    EXPECT_NE(std::find(listed.begin(), listed.end(), source), listed.end());
+    EXPECT_TRUE(sources->IsConnected(source));
+
+    sources->SetConnected(source, false);
+    EXPECT_FALSE(sources->IsConnected(source));
+    std::this_thread::sleep_for(1200ms);  // longer than the input's watch for new keyboards
+    EXPECT_FALSE(sources->IsConnected(source));
+    sources->SetConnected(source, true);
+    EXPECT_TRUE(sources->IsConnected(source));
+    input.Close();
 }
 
 class NoDialogs final : public ui::Dialogs {
