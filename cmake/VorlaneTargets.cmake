@@ -18,12 +18,13 @@ include(GoogleTest)
 # A GoogleTest executable registered with CTest; extra arguments are libraries to link. Its main
 # (vorlane_test_main) gives every run a fresh private HOME and XDG folders.
 function(vorlane_add_gtest name)
-    cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES;ENVIRONMENT" ${ARGN})
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES;ENVIRONMENT;PROPERTIES" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     vorlane_target_defaults(${name})
     target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} vorlane_test_main)
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
-    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST PROPERTIES ENVIRONMENT "${ARG_ENVIRONMENT}")
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST PROPERTIES ENVIRONMENT "${ARG_ENVIRONMENT}"
+                         ${ARG_PROPERTIES})
 endfunction()
 
 # Qt code says what it means: Qt's signal/slot words as macros only, and no silent conversion of
