@@ -12,6 +12,8 @@
 #include "app/main_window.h"
 #include "midi/rtmidi/midi_system_sources.h"
 #include "midi/rtmidi/rtmidi_input.h"
+#include "midi/rtmidi/rtmidi_output_port.h"
+#include "settings/settings_rules.h"
 #include "tests/midi/jack_child.h"
 #include "tests/support/memory_chord_file_system.h"
 #include "tests/support/memory_settings_store.h"
@@ -64,6 +66,18 @@ class JackEndToEnd : public ::testing::Test {
                 std::make_unique<Child>(std::vector<std::string>{VORLANE_JACK_KEYBOARD, name});
             if (keyboard->ReadLine(2s) == "ready") {
                 return keyboard;
+            }
+            std::this_thread::sleep_for(100ms);
+        }
+        return nullptr;
+    }
+
+    std::unique_ptr<Child> Instrument(const std::string& name) {
+        for (int attempt = 0; attempt < 50; ++attempt) {
+            auto instrument = std::make_unique<Child>(
+                std::vector<std::string>{VORLANE_JACK_KEYBOARD, name, "instrument"});
+            if (instrument->ReadLine(2s) == "ready") {
+                return instrument;
             }
             std::this_thread::sleep_for(100ms);
         }
@@ -189,6 +203,83 @@ TEST_F(JackEndToEnd, WindowMarkersFollowTheKeyboard) {
     }
     EXPECT_EQ(waitForKeys({3, 6, 10, 13}), (std::vector<KeyNumber>{3, 6, 10, 13}));  // Dm7
     input.Close();
+}
+
+// Sound chosen for an instrument reaches it with the window's timing, the built-in synth stays
+// silent, and the next window opens on the same choice.
+TEST_F(JackEndToEnd, SoundGoesToTheChosenInstrumentAndTheChoiceOutlivesTheWindow) {
+    auto instrument = Instrument("stage-piano");
+    ASSERT_TRUE(instrument);
+    int argc = 1;
+    char name[] = "midi_end_to_end_tests";
+    char* argv[] = {name, nullptr};
+    QApplication application(argc, argv);
+    ui::qt::QtEventLoop loop;
+    RecordingMidiOut synth;
+    NoDialogs dialogs;
+    MemorySettingsStore settings;
+    MemoryChordFileSystem files;
+    settings.Set("Midi", "Hammond");
+    settings.Set(OutputValueName, "stage-piano:in");
+
+    // The next count messages of the kinds whose status bytes are in kinds, "STATUS DATA..."
+    // after the time since the first one, rounded to 100 ms; the others are passed over.
+    auto received = [&instrument](std::size_t count, const std::string& kinds) {
+        std::vector<std::string> lines;
+        std::optional<long> first;
+        const auto end = std::chrono::steady_clock::now() + 4s;
+        while (lines.size() < count && std::chrono::steady_clock::now() < end) {
+            QApplication::processEvents(QEventLoop::AllEvents, 5);
+            if (auto line = instrument->ReadLine(5ms)) {
+                std::istringstream words(*line);
+                long ms = 0;
+                std::string bytes;
+                words >> ms >> std::ws;
+                std::getline(words, bytes);
+                if (kinds.find(bytes.substr(0, 2)) != std::string::npos) {
+                    first = first.value_or(ms);
+                    lines.push_back(std::to_string((ms - *first + 50) / 100 * 100) + ": " + bytes);
+                }
+            }
+        }
+        return lines;
+    };
+    auto drain = [&instrument] {
+        for (int quiet = 0; quiet < 50;) {
+            QApplication::processEvents(QEventLoop::AllEvents, 5);
+            quiet = instrument->ReadLine(5ms) ? 0 : quiet + 1;
+        }
+    };
+    using Lines = std::vector<std::string>;
+    for (int window = 0; window < 2; ++window) {
+        const std::unique_ptr<RtMidiOutputPort> port = RtMidiOutputPort::Open();
+        ASSERT_TRUE(port);
+        RoutedMidiOut routed(synth, port.get());
+        auto form = BuildMainWindow({routed, loop, dialogs, settings, files, &routed});
+        form->window.Show();
+        drain();  // the chord on show at start
+        if (window == 1) {
+            form->window.Click(*form->HammondButton);  // the piano was remembered too
+            drain();
+        }
+        form->window.Click(*form->FlatRootButtons[2]);  // D major
+        EXPECT_EQ(received(4, "C0 90"),
+                  (Lines{"0: C0 10", "0: 90 32 7F", "0: 90 36 7F", "0: 90 39 7F"}))
+            << "window " << window;
+        if (window == 0) {
+            drain();
+            form->window.Click(*form->PianoArpeggioButton);
+            // A change of sound may repeat its program change: one counts.
+            Lines piano = received(5, "C0 90");
+            piano.erase(std::unique(piano.begin(), piano.end()), piano.end());
+            EXPECT_EQ(piano, (Lines{"0: C0 0", "0: 90 32 7F", "400: 90 36 7F", "800: 90 39 7F"}));
+            EXPECT_EQ(received(3, "80"), (Lines{"0: 80 32 0", "0: 80 36 0", "0: 80 39 0"}));
+        }
+    }
+    EXPECT_EQ(settings.Values().at(std::string{OutputValueName}), "stage-piano:in");
+    for (const RecordingMidiOut::Event& event : synth.Events()) {
+        EXPECT_FALSE(event.IsNoteOn()) << "the built-in synth sounded";
+    }
 }
 
 }  // namespace
