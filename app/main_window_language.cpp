@@ -3,40 +3,22 @@
 
 namespace vorlane {
 
+// With no button checked the window is in Dutch, the language it is built in.
 Language MainWindow::LanguageFromButtons() const {
-    if (EnglishButton->checked) {
-        return Language::English;
-    }
-    if (FrenchButton->checked) {
-        return Language::French;
+    for (const LanguageRow& row : Languages) {
+        if (window.Find(row.button)->checked) {
+            return row.language;
+        }
     }
     return Language::Dutch;
 }
 
 ui::Control* MainWindow::LanguageButton(Language language) const {
-    switch (language) {
-        case Language::English:
-            return EnglishButton;
-        case Language::French:
-            return FrenchButton;
-        case Language::Dutch:
-            break;
-    }
-    return DutchButton;
+    return window.Find(LanguageInfo(language).button);
 }
 
 ui::Control* MainWindow::SoundModeButton(SoundMode mode) const {
-    switch (mode) {
-        case SoundMode::NoSound:
-            return NoSoundButton;
-        case SoundMode::HammondOrgan:
-            return HammondButton;
-        case SoundMode::PianoArpeggio:
-            return PianoArpeggioButton;
-        case SoundMode::GuitarArpeggio:
-            break;
-    }
-    return GuitarArpeggioButton;
+    return window.Find(SoundModeInfo(mode).button);
 }
 
 void MainWindow::ApplyLanguage() {
@@ -53,7 +35,7 @@ void MainWindow::ApplyLanguage() {
     set(SharpHeader, t.sharpHeader);
     set(VariationGroup, t.variationGroupCaption);
     chordCaption = t.chordCaption;
-    LogoPicture->imageIndex = t.logoFrame;
+    LogoPicture->imageIndex = LanguageInfo(state.language).logoFrame;
     set(LanguageGroup, t.languageGroupCaption);
     set(EnglishButton, t.englishButton);
     set(FrenchButton, t.frenchButton);

@@ -8,16 +8,7 @@ namespace vorlane {
 
 namespace {
 
-constexpr std::uint8_t kPianoProgram = *GeneralMidiProgram(SoundMode::PianoArpeggio);
-constexpr std::uint8_t kOrganProgram = *GeneralMidiProgram(SoundMode::HammondOrgan);
-constexpr std::uint8_t kGuitarProgram = *GeneralMidiProgram(SoundMode::GuitarArpeggio);
-constexpr int kPianoDelayMs = 400;
-constexpr int kGuitarDelayMs = 100;
 constexpr int kArpeggioTailMs = 800;
-
-bool IsArpeggio(SoundMode mode) {
-    return mode == SoundMode::PianoArpeggio || mode == SoundMode::GuitarArpeggio;
-}
 
 std::uint8_t Byte(int value) {
     return static_cast<std::uint8_t>(value);
@@ -25,25 +16,25 @@ std::uint8_t Byte(int value) {
 
 }  // namespace
 
+// With no button checked the last one, guitar, is taken.
 SoundMode MainWindow::SoundModeFromButtons() const {
-    if (NoSoundButton->checked) {
-        return SoundMode::NoSound;
+    for (const SoundModeRow& row : SoundModes) {
+        if (window.Find(row.button)->checked) {
+            return row.mode;
+        }
     }
-    if (HammondButton->checked) {
-        return SoundMode::HammondOrgan;
-    }
-    if (PianoArpeggioButton->checked) {
-        return SoundMode::PianoArpeggio;
-    }
-    return SoundMode::GuitarArpeggio;
+    return SoundModes.back().mode;
 }
 
 void MainWindow::PlayCurrentChord() {
     MidiOut& midi = services_.midi;
     const SoundMode mode = state.soundMode;
     midi.AllNotesOff();
-    if (mode == SoundMode::HammondOrgan) {
-        midi.ProgramChange(kOrganProgram);
+    const SoundModeRow& row = SoundModeInfo(mode);
+    if (row.program) {
+        midi.ProgramChange(*row.program);
+    }
+    if (row.program && !IsArpeggio(mode)) {
         // The organ sounds the chord at once, lowest key first.
         std::vector<ShownTone> byKey = state.tones;
         std::sort(byKey.begin(), byKey.end(), [](const ShownTone& a, const ShownTone& b) {
@@ -52,10 +43,6 @@ void MainWindow::PlayCurrentChord() {
         for (const ShownTone& tone : byKey) {
             midi.NoteOn(Byte(KeyNote(tone.key, state.octaveHigher)), kFullVelocity);
         }
-    } else if (mode == SoundMode::PianoArpeggio) {
-        midi.ProgramChange(kPianoProgram);
-    } else if (mode == SoundMode::GuitarArpeggio) {
-        midi.ProgramChange(kGuitarProgram);
     }
     if (IsArpeggio(mode)) {
         PlayArpeggio();
@@ -107,10 +94,8 @@ void MainWindow::FinishArpeggio() {
             CloseDeferred();
         }
     }
-    if (state.soundMode == SoundMode::PianoArpeggio) {
-        services_.midi.ProgramChange(kPianoProgram);
-    } else if (state.soundMode == SoundMode::GuitarArpeggio) {
-        services_.midi.ProgramChange(kGuitarProgram);
+    if (IsArpeggio(state.soundMode)) {
+        services_.midi.ProgramChange(*GeneralMidiProgram(state.soundMode));
     }
 }
 
@@ -128,25 +113,26 @@ void MainWindow::SetPlaybackLock(bool lock) {
 void MainWindow::ApplySoundMode() {
     MidiOut& midi = services_.midi;
     state.soundMode = SoundModeFromButtons();
+    const SoundModeRow& row = SoundModeInfo(state.soundMode);
     switch (state.soundMode) {
         case SoundMode::NoSound:
             playing = false;
             midi.AllNotesOff();
-            StoreSoundMode(services_.settings, SoundMode::NoSound);
+            StoreSoundMode(services_.settings, row.mode);
             break;
         case SoundMode::HammondOrgan:
             playing = false;
             midi.AllNotesOff();
-            midi.ProgramChange(kOrganProgram);
+            midi.ProgramChange(*row.program);
             UpdateInversionAvailability(true);
             PlayCurrentChord();  // also while start-up keeps the refresh silent
-            StoreSoundMode(services_.settings, SoundMode::HammondOrgan);
+            StoreSoundMode(services_.settings, row.mode);
             break;
         case SoundMode::PianoArpeggio:
             midi.AllNotesOff();
-            midi.ProgramChange(kPianoProgram);
-            StoreSoundMode(services_.settings, SoundMode::PianoArpeggio);
-            arpeggioDelayMs = kPianoDelayMs;
+            midi.ProgramChange(*row.program);
+            StoreSoundMode(services_.settings, row.mode);
+            arpeggioDelayMs = row.arpeggioDelayMs;
             // The inversion is tested before the selector is put back to root position, so
             // switching to piano with an inversion chosen plays nothing.
             if (!state.suppressNextPlay && SelectedInversion() == Inversion::RootPosition) {
@@ -157,9 +143,9 @@ void MainWindow::ApplySoundMode() {
             break;
         case SoundMode::GuitarArpeggio:
             midi.AllNotesOff();
-            midi.ProgramChange(kGuitarProgram);
-            StoreSoundMode(services_.settings, SoundMode::GuitarArpeggio);
-            arpeggioDelayMs = kGuitarDelayMs;
+            midi.ProgramChange(*row.program);
+            StoreSoundMode(services_.settings, row.mode);
+            arpeggioDelayMs = row.arpeggioDelayMs;
             UpdateInversionAvailability(false);
             if (!state.suppressNextPlay && SelectedInversion() == Inversion::RootPosition) {
                 services_.eventLoop.RepaintChangesNow();

@@ -63,7 +63,7 @@ void MainWindow::ShowPlayedChord(const NamedChord& chord) {
     const auto& column = state.spelling == Spelling::Sharp ? SharpRootButtons : FlatRootButtons;
     window.SetChecked(*column[static_cast<std::size_t>(chord.rootPitchClass)], true);
     window.SetChecked(*VariationButtons[static_cast<std::size_t>(chord.type)], true);
-    if (state.soundMode == SoundMode::NoSound || state.soundMode == SoundMode::HammondOrgan) {
+    if (!IsArpeggio(state.soundMode)) {
         InversionSelector->selectedItem = static_cast<int>(chord.inversion);
     }
     // The player is sounding the chord already: the refresh must not play it again.

@@ -9,6 +9,30 @@ namespace vorlane {
 
 enum class Language { English, French, Dutch };
 
+// Everything outside the texts that depends on the language, one row each.
+struct LanguageRow {
+    Language language;
+    std::string_view button;       // the window's radio button for it
+    std::string_view settingText;  // the word stored in the settings
+    std::string_view cliCode;      // the value of --lang
+    int logoFrame;                 // the logo picture carries the product name in each language
+};
+
+inline constexpr std::array<LanguageRow, 3> Languages = {{
+    {Language::English, "EnglishButton", "Engels", "en", 2},
+    {Language::French, "FrenchButton", "Frans", "fr", 1},
+    {Language::Dutch, "DutchButton", "Nederlands", "nl", 0},
+}};
+
+constexpr const LanguageRow& LanguageInfo(Language language) {
+    for (const LanguageRow& row : Languages) {
+        if (row.language == language) {
+            return row;
+        }
+    }
+    return Languages.front();
+}
+
 // One language's column of the text table: every caption the window shows in that language,
 // and the strings other texts are composed from. UTF-8.
 struct LanguageTexts {
@@ -21,7 +45,6 @@ struct LanguageTexts {
     std::string_view sharpHeader;
     std::string_view variationGroupCaption;
     std::string_view chordCaption;  // ends with one blank
-    int logoFrame = 0;
     std::string_view languageGroupCaption;
     std::string_view englishButton;
     std::string_view frenchButton;

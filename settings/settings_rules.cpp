@@ -3,54 +3,32 @@
 namespace vorlane {
 
 std::string_view LanguageSettingText(Language language) {
-    switch (language) {
-        case Language::French:
-            return "Frans";
-        case Language::Dutch:
-            return "Nederlands";
-        case Language::English:
-            break;
-    }
-    return "Engels";
+    return LanguageInfo(language).settingText;
 }
 
 std::string_view SoundModeSettingText(SoundMode soundMode) {
-    switch (soundMode) {
-        case SoundMode::HammondOrgan:
-            return "Hammond";
-        case SoundMode::PianoArpeggio:
-            return "Piano";
-        case SoundMode::GuitarArpeggio:
-            return "Guitar";
-        case SoundMode::NoSound:
-            break;
-    }
-    return "GeenMidi";
+    return SoundModeInfo(soundMode).settingText;
 }
 
 std::string_view OctaveSettingText(bool octaveHigher) {
     return octaveHigher ? "Hoog" : "Laag";
 }
 
+// An unknown or missing word falls back to English and to no sound.
 Language LanguageFromSettingText(std::string_view text) {
-    if (text == "Frans") {
-        return Language::French;
-    }
-    if (text == "Nederlands") {
-        return Language::Dutch;
+    for (const LanguageRow& row : Languages) {
+        if (row.settingText == text) {
+            return row.language;
+        }
     }
     return Language::English;
 }
 
 SoundMode SoundModeFromSettingText(std::string_view text) {
-    if (text == "Hammond") {
-        return SoundMode::HammondOrgan;
-    }
-    if (text == "Piano") {
-        return SoundMode::PianoArpeggio;
-    }
-    if (text == "Guitar") {
-        return SoundMode::GuitarArpeggio;
+    for (const SoundModeRow& row : SoundModes) {
+        if (row.settingText == text) {
+            return row.mode;
+        }
     }
     return SoundMode::NoSound;
 }

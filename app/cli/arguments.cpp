@@ -12,16 +12,6 @@ namespace {
 constexpr std::string_view kSynopsis =
     "vorlane-cli [--lang en|fr|nl] [--sharp] [--inversion 0|1|2] [--octave-higher] ROOT [TYPE]";
 
-struct LanguageCode {
-    std::string_view code;
-    Language language;
-};
-constexpr std::array<LanguageCode, 3> kLanguageCodes = {{
-    {"en", Language::English},
-    {"fr", Language::French},
-    {"nl", Language::Dutch},
-}};
-
 constexpr KeyNumber kRootCount = 12;
 
 bool IsNatural(KeyNumber k) {
@@ -100,9 +90,9 @@ std::optional<int> SmallNumber(std::string_view text) {
 }
 
 std::optional<std::string> SetLanguage(std::string_view value, CliRequest& request) {
-    for (const LanguageCode& entry : kLanguageCodes) {
-        if (entry.code == value) {
-            request.language = entry.language;
+    for (const LanguageRow& row : Languages) {
+        if (row.cliCode == value) {
+            request.language = row.language;
             return std::nullopt;
         }
     }

@@ -115,15 +115,10 @@ NamingParse ParseNamingArguments(std::span<const std::string_view> args, bool id
             } else {
                 return Fail("option --lang needs a value; accepted: en, fr, nl");
             }
-            const std::array<std::pair<std::string_view, Language>, 3> codes = {{
-                {"en", Language::English},
-                {"fr", Language::French},
-                {"nl", Language::Dutch},
-            }};
             bool known = false;
-            for (const auto& [code, language] : codes) {
-                if (code == value) {
-                    options.language = language;
+            for (const LanguageRow& row : Languages) {
+                if (row.cliCode == value) {
+                    options.language = row.language;
                     known = true;
                 }
             }

@@ -11,7 +11,7 @@ TEST(LanguageTexts, EnglishColumn) {
     EXPECT_EQ(t.aboutText, "Creating chords and show them on the piano keyboard!");
     EXPECT_EQ(t.compatibleCaption, "Compatible chords (Circle of Fifths)");
     EXPECT_EQ(t.chordCaption, "Chord ");
-    EXPECT_EQ(t.logoFrame, 2);
+    EXPECT_EQ(LanguageInfo(Language::English).logoFrame, 2);
     EXPECT_EQ(t.inversionItems[0], "Ground position");
     EXPECT_EQ(t.inversionItems[2], "2nd reversal");
     EXPECT_EQ(t.saveErrorText,
@@ -22,7 +22,7 @@ TEST(LanguageTexts, EnglishColumn) {
 
 TEST(LanguageTexts, FrenchColumnWithItsAccentsAndItsOddErrorEnding) {
     const LanguageTexts& t = TextsFor(Language::French);
-    EXPECT_EQ(t.logoFrame, 1);
+    EXPECT_EQ(LanguageInfo(Language::French).logoFrame, 1);
     EXPECT_EQ(t.chordCaption, "Accord ");
     // Accented letters as UTF-8 bytes: é = C3 A9, è = C3 A8, ç = C3 A7, ê = C3 AA.
     EXPECT_EQ(t.flatHeader, "B\xC3\xA9mol");
@@ -40,7 +40,7 @@ TEST(LanguageTexts, FrenchColumnWithItsAccentsAndItsOddErrorEnding) {
 
 TEST(LanguageTexts, DutchColumn) {
     const LanguageTexts& t = TextsFor(Language::Dutch);
-    EXPECT_EQ(t.logoFrame, 0);
+    EXPECT_EQ(LanguageInfo(Language::Dutch).logoFrame, 0);
     EXPECT_EQ(t.inversionLabel, "Ligging");
     EXPECT_EQ(t.scaleCaption, "Toonladder");
     EXPECT_EQ(t.languageGroupCaption, "Taal");
