@@ -138,14 +138,21 @@ TEST_F(JackEndToEnd, SourcesListAndToggleConnectionsToTheInput) {
     ASSERT_EQ(keyboard->ReadLine(4s), "connected");
     const std::vector<std::string> listed = sources->Sources();
     EXPECT_NE(std::find(listed.begin(), listed.end(), source), listed.end());
-    EXPECT_TRUE(sources->IsConnected(source));
+    // The server tells other clients of a connection change a moment later.
+    auto settles = [&](bool connected) {
+        for (int i = 0; i < 100 && sources->IsConnected(source) != connected; ++i) {
+            std::this_thread::sleep_for(20ms);
+        }
+        return sources->IsConnected(source);
+    };
+    EXPECT_TRUE(settles(true));
 
     sources->SetConnected(source, false);
-    EXPECT_FALSE(sources->IsConnected(source));
+    EXPECT_FALSE(settles(false));
     std::this_thread::sleep_for(1200ms);  // longer than the input's watch for new keyboards
     EXPECT_FALSE(sources->IsConnected(source));
     sources->SetConnected(source, true);
-    EXPECT_TRUE(sources->IsConnected(source));
+    EXPECT_TRUE(settles(true));
     input.Close();
 }
 
