@@ -29,8 +29,7 @@ int main(int argc, char** argv) {
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     if (failures.empty()) {
-        std::cout << "seed " << seed << ": " << count << " actions passed in " << seconds
-                  << " s\n";
+        std::cout << "seed " << seed << ": " << count << " actions passed in " << seconds << " s\n";
         return 0;
     }
     std::cout << "seed " << seed << ": failed after action " << failures[0].action << ": "

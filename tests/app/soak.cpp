@@ -35,12 +35,16 @@ enum class Act : std::uint32_t {
 enum class Answer { Save, Cancel, MissingFolder };
 
 constexpr std::uint32_t kActKinds = static_cast<std::uint32_t>(Act::Count);
-Act KindOf(std::uint32_t a) { return static_cast<Act>(a % kActKinds); }
-std::uint32_t ParamOf(std::uint32_t a) { return a / kActKinds; }
+Act KindOf(std::uint32_t a) {
+    return static_cast<Act>(a % kActKinds);
+}
+std::uint32_t ParamOf(std::uint32_t a) {
+    return a / kActKinds;
+}
 
 struct Dialogs final : ui::Dialogs {
     Answer answer = Answer::Save;
-    std::int64_t openForMs = 0;  // virtual time the user keeps each dialog open
+    std::int64_t openForMs = 0;            // virtual time the user keeps each dialog open
     std::function<void()> closeWhileOpen;  // set: the window is asked to close under the dialog
     ui::VirtualEventLoop* loop = nullptr;
     int errors = 0;
@@ -250,8 +254,9 @@ class Session {
                 }
             }
             if (marker.visible != (tone != nullptr)) {
-                return "marker " + std::to_string(slot) + " visible=" +
-                       std::to_string(marker.visible) + " disagrees with the chord's tones";
+                return "marker " + std::to_string(slot) +
+                       " visible=" + std::to_string(marker.visible) +
+                       " disagrees with the chord's tones";
             }
             if (tone != nullptr && f.MarkerKey(marker) != tone->key) {
                 return "marker " + std::to_string(slot) + " stands off its tone's key";
@@ -261,8 +266,8 @@ class Session {
         for (const ui::Control* group :
              {f.ScaleGroup, f.VariationGroup, f.SoundGroup, f.LanguageGroup}) {
             for (const ui::Control* c : f.window.DescendantsOf(group)) {
-                const bool lockable = c->kind == ui::ControlKind::RadioButton ||
-                                      c->kind == ui::ControlKind::CheckBox;
+                const bool lockable =
+                    c->kind == ui::ControlKind::RadioButton || c->kind == ui::ControlKind::CheckBox;
                 if (lockable && c->enabled == f.playing) {
                     return c->name + (f.playing ? " is enabled during an arpeggio"
                                                 : " stays disabled with no arpeggio");
@@ -316,9 +321,9 @@ std::vector<SoakFailure> RunSoak(const std::vector<std::uint32_t>& actions) {
 }
 
 std::string DescribeSoakAction(std::uint32_t a) {
-    static constexpr const char* kNames[] = {"click control",  "click command", "choose inversion",
-                                             "request close",  "advance time",  "script dialogs",
-                                             "fail file writes", "fail settings writes"};
+    static constexpr const char* kNames[] = {
+        "click control", "click command",  "choose inversion", "request close",
+        "advance time",  "script dialogs", "fail file writes", "fail settings writes"};
     std::ostringstream out;
     out << kNames[a % kActKinds] << " #" << ParamOf(a);
     return out.str();
