@@ -48,7 +48,6 @@ struct Dialogs final : ui::Dialogs {
     std::function<void()> closeWhileOpen;  // set: the window is asked to close under the dialog
     ui::VirtualEventLoop* loop = nullptr;
     int errors = 0;
-    std::optional<std::string> saveBytes;  // the list's bytes as the save dialog confirmed
 
     bool RunSaveDialog(ui::SaveDialog& dialog) override {
         WhileOpen();
