@@ -75,20 +75,6 @@ bool AsksForHelp(std::span<const std::string_view> args) {
     return false;
 }
 
-std::optional<int> SmallNumber(std::string_view text) {
-    if (text.empty() || text.size() > 2) {
-        return std::nullopt;
-    }
-    int value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') {
-            return std::nullopt;
-        }
-        value = value * 10 + (c - '0');
-    }
-    return value;
-}
-
 std::optional<std::string> SetLanguage(std::string_view value, CliRequest& request) {
     for (const LanguageRow& row : Languages) {
         if (row.cliCode == value) {
@@ -100,7 +86,7 @@ std::optional<std::string> SetLanguage(std::string_view value, CliRequest& reque
 }
 
 std::optional<std::string> SetInversion(std::string_view value, CliRequest& request) {
-    const std::optional<int> number = value.size() == 1 ? SmallNumber(value) : std::nullopt;
+    const std::optional<int> number = value.size() == 1 ? DecimalNumber(value, 2) : std::nullopt;
     if (!number || *number > 2) {
         return "unknown inversion " + Quoted(value) +
                "; accepted: 0 (root position), 1 (first), 2 (second)";
@@ -127,7 +113,8 @@ std::optional<std::string> SetRoot(std::string_view caption, bool sharp, CliRequ
 }
 
 std::optional<std::string> SetType(std::string_view text, CliRequest& request) {
-    if (const std::optional<int> index = SmallNumber(text); index && *index < kChordTypeCount) {
+    if (const std::optional<int> index = DecimalNumber(text, 2);
+        index && *index < kChordTypeCount) {
         request.type = *index;
         return std::nullopt;
     }
@@ -140,6 +127,20 @@ std::optional<std::string> SetType(std::string_view text, CliRequest& request) {
 }
 
 }  // namespace
+
+std::optional<int> DecimalNumber(std::string_view text, std::size_t maxDigits) {
+    if (text.empty() || text.size() > maxDigits) {
+        return std::nullopt;
+    }
+    int value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
 
 ParseOutcome ParseArguments(std::span<const std::string_view> args) {
     if (AsksForHelp(args)) {

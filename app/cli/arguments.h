@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -32,6 +34,9 @@ struct ParseOutcome {
 // Reads the arguments after the program name. Options may stand anywhere among the
 // positional ROOT [TYPE]; "--help" anywhere wins over every other argument.
 ParseOutcome ParseArguments(std::span<const std::string_view> args);
+
+// A plain decimal of one to maxDigits digits, without sign or spaces; none otherwise.
+std::optional<int> DecimalNumber(std::string_view text, std::size_t maxDigits);
 
 // The text printed by --help, ending with a newline.
 std::string UsageText();

@@ -3,6 +3,7 @@
 #include <array>
 #include <ostream>
 
+#include "app/cli/arguments.h"
 #include "app/cli/lookup.h"
 #include "theory/scale.h"
 
@@ -17,20 +18,6 @@ constexpr std::string_view kListenSynopsis = "vorlane-cli listen [--lang en|fr|n
 constexpr std::array<std::string_view, 7> kLetters = {"C", "D", "E", "F", "G", "A", "B"};
 constexpr std::array<int, 7> kLetterPitch = {0, 2, 4, 5, 7, 9, 11};
 constexpr int kHighestNote = 127;
-
-std::optional<int> Digits(std::string_view text) {
-    if (text.empty() || text.size() > 3) {
-        return std::nullopt;
-    }
-    int value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') {
-            return std::nullopt;
-        }
-        value = value * 10 + (c - '0');
-    }
-    return value;
-}
 
 // The note a name stands for, in or out of the MIDI range; none when it is no note name.
 std::optional<int> NamedNote(std::string_view text) {
@@ -52,7 +39,7 @@ std::optional<int> NamedNote(std::string_view text) {
         text.remove_prefix(1);
     }
     const bool below = text == "-1";
-    const std::optional<int> octave = below ? std::optional<int>{-1} : Digits(text);
+    const std::optional<int> octave = below ? std::optional<int>{-1} : DecimalNumber(text, 3);
     if (!octave || (!below && (text.size() != 1))) {
         return std::nullopt;
     }
@@ -70,7 +57,7 @@ NamingParse Fail(std::string message) {
 }  // namespace
 
 std::optional<int> ParseNote(std::string_view text) {
-    std::optional<int> note = Digits(text);
+    std::optional<int> note = DecimalNumber(text, 3);
     if (!note) {
         note = NamedNote(text);
     }
