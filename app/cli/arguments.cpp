@@ -128,6 +128,18 @@ std::optional<std::string> SetType(std::string_view text, CliRequest& request) {
 
 }  // namespace
 
+std::optional<std::string_view> OptionValue(std::span<const std::string_view> args,
+                                            std::size_t& i) {
+    const std::string_view arg = args[i];
+    if (const std::size_t equals = arg.find('='); equals != std::string_view::npos) {
+        return arg.substr(equals + 1);
+    }
+    if (i + 1 < args.size()) {
+        return args[++i];
+    }
+    return std::nullopt;
+}
+
 std::optional<int> DecimalNumber(std::string_view text, std::size_t maxDigits) {
     if (text.empty() || text.size() > maxDigits) {
         return std::nullopt;
@@ -164,17 +176,13 @@ ParseOutcome ParseArguments(std::span<const std::string_view> args) {
             }
             (name == "--sharp" ? sharp : request.octaveHigher) = true;
         } else if (TakesValue(name)) {
-            std::string_view value;
-            if (equals != std::string_view::npos) {
-                value = arg.substr(equals + 1);
-            } else if (i + 1 < args.size()) {
-                value = args[++i];
-            } else {
+            const std::optional<std::string_view> value = OptionValue(args, i);
+            if (!value) {
                 return Fail("option " + std::string{name} + " needs a value; accepted: " +
                             (name == "--lang" ? "en, fr, nl" : "0, 1, 2"));
             }
-            if (auto error =
-                    name == "--lang" ? SetLanguage(value, request) : SetInversion(value, request)) {
+            if (auto error = name == "--lang" ? SetLanguage(*value, request)
+                                              : SetInversion(*value, request)) {
                 return Fail(*error);
             }
         } else {

@@ -38,6 +38,10 @@ ParseOutcome ParseArguments(std::span<const std::string_view> args);
 // A plain decimal of one to maxDigits digits, without sign or spaces; none otherwise.
 std::optional<int> DecimalNumber(std::string_view text, std::size_t maxDigits);
 
+// The value of the option at args[i], written "--name=value" or "--name value" (then i moves
+// past the value); none when no value follows.
+std::optional<std::string_view> OptionValue(std::span<const std::string_view> args, std::size_t& i);
+
 // The text printed by --help, ending with a newline.
 std::string UsageText();
 

@@ -94,23 +94,19 @@ NamingParse ParseNamingArguments(std::span<const std::string_view> args, bool id
         const std::size_t equals = arg.find('=');
         const std::string_view name = arg.substr(0, equals);
         if (name == "--lang") {
-            std::string_view value;
-            if (equals != std::string_view::npos) {
-                value = arg.substr(equals + 1);
-            } else if (i + 1 < args.size()) {
-                value = args[++i];
-            } else {
+            const std::optional<std::string_view> value = OptionValue(args, i);
+            if (!value) {
                 return Fail("option --lang needs a value; accepted: en, fr, nl");
             }
             bool known = false;
             for (const LanguageRow& row : Languages) {
-                if (row.cliCode == value) {
+                if (row.cliCode == *value) {
                     options.language = row.language;
                     known = true;
                 }
             }
             if (!known) {
-                return Fail("unknown language " + Quoted(value) + "; accepted: en, fr, nl");
+                return Fail("unknown language " + Quoted(*value) + "; accepted: en, fr, nl");
             }
         } else if (name == "--sharp" || (identify && name == "--octave-higher")) {
             if (equals != std::string_view::npos) {
