@@ -71,6 +71,10 @@ class MainWindow {
     MainWindow& operator=(const MainWindow&) = delete;
     ~MainWindow();
 
+    ui::Control* VariationButton(ChordType t) const {
+        return VariationButtons[static_cast<std::size_t>(NumberOf(t))];
+    }
+
     ui::Window window;
 
     ui::ImageList pianoImageList;

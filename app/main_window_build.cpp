@@ -19,8 +19,7 @@ constexpr int kDefaultHeight = 22;
 // A variation's caption before any root is chosen: its suffix after an X standing for the
 // root, and a word for the plain major chord.
 std::string PlaceholderCaption(ChordType t) {
-    return t == 0 ? std::string{"Basis"}
-                  : std::string{"X"}.append(ChordTypeTable[static_cast<std::size_t>(t)].suffix);
+    return t == ChordType::Major ? std::string{"Basis"} : std::string{"X"}.append(RowOf(t).suffix);
 }
 
 }  // namespace
@@ -101,11 +100,12 @@ void MainWindow::CreateControls() {
     InversionLabel =
         label("InversionLabel", VariationGroup, 160, 266, 55, kDefaultHeight, "Ligging:");
     for (ChordType t : kVariationCreation) {
-        const bool secondColumn = t >= 12;
-        VariationButtons[static_cast<std::size_t>(t)] =
-            radio("VariationButton" + std::to_string(t), VariationGroup, secondColumn ? 160 : 16,
-                  kVariationTop + kVariationStep * (t % 12), VariationButtonWidth(t),
-                  PlaceholderCaption(t));
+        const int number = NumberOf(t);
+        const bool secondColumn = number >= 12;
+        VariationButtons[static_cast<std::size_t>(number)] =
+            radio("VariationButton" + std::to_string(number), VariationGroup,
+                  secondColumn ? 160 : 16, kVariationTop + kVariationStep * (number % 12),
+                  VariationButtonWidth(t), PlaceholderCaption(t));
     }
     InversionSelector = &w.Add(ControlKind::DropDownList, "InversionSelector", VariationGroup, 216,
                                262, 156, kDefaultHeight);
@@ -165,9 +165,9 @@ void MainWindow::AttachHandlers() {
         on(SharpRootButtons[static_cast<std::size_t>(p)], &MainWindow::HandleSelection, this);
     }
     for (ChordType t : kVariationCreation) {
-        ui::Control* b = VariationButtons[static_cast<std::size_t>(t)];
+        ui::Control* b = VariationButton(t);
         on(b, &MainWindow::HandleSelection, this);
-        if (t == 0) {
+        if (t == ChordType::Major) {
             window.SelectButton(*b);
         }
     }

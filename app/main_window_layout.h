@@ -34,13 +34,28 @@ inline constexpr std::array<int, 12> kSharpRootCreation = {9, 10, 11, 0, 1, 2, 3
 inline constexpr int kRootButtonTop = 64;
 inline constexpr int kRootButtonStep = 18;
 
+// The order in which the variation buttons are created. Where a button stands follows from
+// its type's number: 0..11 down the first column, 12..23 down the second.
 inline constexpr std::array<ChordType, kChordTypeCount> kVariationCreation = {
-    16, 19, 10, 12, 2, 8, 9, 13, 3, 0, 4, 1, 7, 15, 17, 20, 11, 5, 14, 18, 21, 6, 22, 23};
+    ChordType::Eleventh,    ChordType::Thirteenth,  ChordType::Sixth,       ChordType::SixNine,
+    ChordType::Seventh,     ChordType::SevenFlat5,  ChordType::SevenSharp5, ChordType::Ninth,
+    ChordType::Augmented,   ChordType::Major,       ChordType::Diminished,  ChordType::Minor,
+    ChordType::MinorMajor7, ChordType::MinorMajor9, ChordType::Minor11,     ChordType::Minor13,
+    ChordType::Minor6,      ChordType::Minor7,      ChordType::Minor9,      ChordType::Major11,
+    ChordType::Major13,     ChordType::Major7,      ChordType::Sus2,        ChordType::Sus4};
 inline constexpr int kVariationTop = 32;
 inline constexpr int kVariationStep = 18;
 
 constexpr int VariationButtonWidth(ChordType t) {
-    return (t == 2 || t == 8 || t == 9 || t == 13) ? 105 : 113;
+    switch (t) {
+        case ChordType::Seventh:
+        case ChordType::SevenFlat5:
+        case ChordType::SevenSharp5:
+        case ChordType::Ninth:
+            return 105;
+        default:
+            return 113;
+    }
 }
 
 inline constexpr std::string_view kInfoHint =

@@ -62,7 +62,7 @@ void MainWindow::ShowPlayedChord(const NamedChord& chord) {
     }
     const auto& column = state.spelling == Spelling::Sharp ? SharpRootButtons : FlatRootButtons;
     window.SetChecked(*column[static_cast<std::size_t>(chord.rootPitchClass)], true);
-    window.SetChecked(*VariationButtons[static_cast<std::size_t>(chord.type)], true);
+    window.SetChecked(*VariationButton(chord.type), true);
     if (!IsArpeggio(state.soundMode)) {
         InversionSelector->selectedItem = static_cast<int>(chord.inversion);
     }

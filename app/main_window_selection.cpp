@@ -24,8 +24,8 @@ Inversion MainWindow::SelectedInversion() const {
 void MainWindow::HandleSelection() {
     // Whatever fired, the whole selection is read again and every output recomputed from it.
     state.chordType.reset();
-    for (ChordType t = 0; t < kChordTypeCount; ++t) {
-        if (VariationButtons[Index(t)]->checked) {
+    for (ChordType t : AllChordTypes) {
+        if (VariationButton(t)->checked) {
             state.chordType = t;
             break;
         }
@@ -52,8 +52,8 @@ void MainWindow::HandleSelection() {
 }
 
 void MainWindow::RelabelVariations(const std::string& rootName) {
-    for (ChordType t = 0; t < kChordTypeCount; ++t) {
-        VariationButtons[Index(t)]->text = rootName + std::string{ChordTypeTable[Index(t)].suffix};
+    for (ChordType t : AllChordTypes) {
+        VariationButton(t)->text = rootName + std::string{RowOf(t).suffix};
     }
 }
 
@@ -101,7 +101,7 @@ void MainWindow::ShowChord() {
     const Inversion inversion = state.inversion;
     state.tones.clear();
     if (state.chordType) {
-        UpdateInversionAvailability(ChordTypeTable[Index(*state.chordType)].invertible);
+        UpdateInversionAvailability(RowOf(*state.chordType).invertible);
         // What the keyboard shows is what sounds: the markers, their names, the organ's chord,
         // the arpeggio and the play marker all come from this one list.
         for (const PlacedTone& tone :

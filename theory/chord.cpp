@@ -4,10 +4,6 @@ namespace vorlane {
 
 namespace {
 
-const ChordTypeRow& RowOf(ChordType type) {
-    return ChordTypeTable[static_cast<std::size_t>(type)];
-}
-
 KeyNumber KeyOf(const ChordTone& tone, const DegreeKeys& degreeKeys) {
     return degreeKeys[static_cast<std::size_t>(tone.degree)] + tone.alteration;
 }

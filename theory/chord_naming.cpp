@@ -79,15 +79,15 @@ std::optional<NamedChord> Best(PitchSet played, int bass, bool fifthOmitted) {
         const int root = (bass + step) % kPitchClasses;
         const PitchSet shape = Transposed(played, root);
         const int bassFromRoot = (bass - root + kPitchClasses) % kPitchClasses;
-        for (ChordType t = 0; t < kChordTypeCount; ++t) {
-            const TypeShape& type = Shapes()[static_cast<std::size_t>(t)];
+        for (ChordType t : AllChordTypes) {
+            const TypeShape& type = Shapes()[static_cast<std::size_t>(NumberOf(t))];
             if (shape != (fifthOmitted ? type.withoutFifth : type.full)) {
                 continue;
             }
             int rank = kNoInversionRank;
             if (bassFromRoot == 0) {
                 rank = 0;
-            } else if (ChordTypeTable[static_cast<std::size_t>(t)].invertible) {
+            } else if (RowOf(t).invertible) {
                 if (bassFromRoot == type.leadingTones[1]) {
                     rank = 1;
                 } else if (bassFromRoot == type.leadingTones[2]) {

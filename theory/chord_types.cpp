@@ -65,8 +65,8 @@ std::optional<ChordType> ChordTypeByName(std::string_view name) {
                    std::tolower(static_cast<unsigned char>(y));
         });
     };
-    for (ChordType t = 0; t < kChordTypeCount; ++t) {
-        if (sameIgnoringCase(ChordTypeTable[static_cast<std::size_t>(t)].typeName, name)) {
+    for (ChordType t : AllChordTypes) {
+        if (sameIgnoringCase(RowOf(t).typeName, name)) {
             return t;
         }
     }

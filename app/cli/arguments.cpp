@@ -113,10 +113,11 @@ std::optional<std::string> SetRoot(std::string_view caption, bool sharp, CliRequ
 }
 
 std::optional<std::string> SetType(std::string_view text, CliRequest& request) {
-    if (const std::optional<int> index = DecimalNumber(text, 2);
-        index && *index < kChordTypeCount) {
-        request.type = *index;
-        return std::nullopt;
+    if (const std::optional<int> number = DecimalNumber(text, 2)) {
+        if (const std::optional<ChordType> type = ChordTypeNumbered(*number)) {
+            request.type = *type;
+            return std::nullopt;
+        }
     }
     if (const std::optional<ChordType> type = ChordTypeByName(text)) {
         request.type = *type;
@@ -222,12 +223,16 @@ std::string UsageText() {
         "      Every note name follows the column of the root.\n"
         "TYPE  the chord type's number or name (any letter case); default 0:\n";
     constexpr int kRows = kChordTypeCount / 2;
+    auto entry = [](ChordType t) {
+        const int number = NumberOf(t);
+        return (number < 10 ? " " : "") + std::to_string(number) + " " +
+               std::string{RowOf(t).typeName};
+    };
     for (int row = 0; row < kRows; ++row) {
-        std::string left = (row < 10 ? "   " : "  ") + std::to_string(row) + " " +
-                           std::string{ChordTypeTable[static_cast<std::size_t>(row)].typeName};
+        std::string left = "  " + entry(AllChordTypes[static_cast<std::size_t>(row)]);
         left.resize(22, ' ');
-        text += "      " + left + std::to_string(row + kRows) + " " +
-                std::string{ChordTypeTable[static_cast<std::size_t>(row + kRows)].typeName} + "\n";
+        text +=
+            "      " + left + entry(AllChordTypes[static_cast<std::size_t>(row + kRows)]) + "\n";
     }
     text +=
         "\nOptions:\n"

@@ -17,7 +17,7 @@ namespace vorlane::cli {
 struct CliRequest {
     KeyNumber root = 1;
     Spelling spelling = Spelling::Flat;
-    ChordType type = 0;
+    ChordType type = ChordType::Major;
     Language language = Language::English;
     Inversion inversion = Inversion::RootPosition;
     bool octaveHigher = false;

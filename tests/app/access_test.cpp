@@ -31,7 +31,7 @@ TEST_F(FormTest, TabEntersEachSetOnItsChoiceAndSkipsWhatCannotBeUsed) {
 
     Click(form->HammondButton);
     Click(Sharp(6));
-    Click(Variation(13));  // a ninth cannot be inverted: the list is hidden
+    Click(Variation(ChordType::Ninth));  // a ninth cannot be inverted: the list is hidden
     Click(form->RememberButton);
     EXPECT_EQ(TabWalk(form->window, false),
               (std::vector<std::string>{"SharpRootButtonF#", "VariationButton13",
@@ -58,11 +58,11 @@ TEST_F(FormTest, ArrowKeysChooseAlongColumnsAndRowsExactlyAsClicks) {
     EXPECT_EQ(arrow(Flat(0), Arrow::Down), Flat(2)) << "a disabled button is passed over";
     Flat(1)->enabled = true;
 
-    EXPECT_EQ(arrow(Variation(0), Arrow::Right), Variation(12));
-    EXPECT_EQ(arrow(Variation(12), Arrow::Down), Variation(13));
-    EXPECT_EQ(arrow(Variation(13), Arrow::Left), Variation(1));
-    EXPECT_TRUE(Variation(1)->checked);
-    EXPECT_FALSE(Variation(13)->checked);
+    EXPECT_EQ(arrow(Variation(ChordType::Major), Arrow::Right), Variation(ChordType::SixNine));
+    EXPECT_EQ(arrow(Variation(ChordType::SixNine), Arrow::Down), Variation(ChordType::Ninth));
+    EXPECT_EQ(arrow(Variation(ChordType::Ninth), Arrow::Left), Variation(ChordType::Minor));
+    EXPECT_TRUE(Variation(ChordType::Minor)->checked);
+    EXPECT_FALSE(Variation(ChordType::Ninth)->checked);
     // A row answers every arrow along it, a column too.
     EXPECT_EQ(arrow(form->HammondButton, Arrow::Down), form->PianoArpeggioButton);
     loop.RunUntilIdle();

@@ -29,7 +29,7 @@ TEST_F(FormTest, RememberSelectRememberSaveWritesTheExactFileInEachLanguage) {
         EXPECT_TRUE(form->SaveButton->enabled);
         Click(form->RememberButton);  // disabled: nothing happens
         Click(Flat(2));
-        Click(Variation(4));
+        Click(Variation(ChordType::Diminished));
         Click(form->RememberButton);
         const std::string path = kFolder + "/" + c.taal + ".txt";
         dialogs.saveAnswers.push_back(path);

@@ -89,10 +89,10 @@ TEST_F(FormTest, BuildingSelectsFlatCAndMajorAndRefreshesTwiceSilently) {
     EXPECT_TRUE(NoteOns().empty());
     EXPECT_FALSE(midi.IsOpen());
 
-    EXPECT_EQ(Variation(0)->text, "C");
-    EXPECT_EQ(Variation(1)->text, "Cm");
-    EXPECT_EQ(Variation(4)->text, "C\u00b0 (DIM)");
-    EXPECT_EQ(Variation(23)->text, "Csus4");
+    EXPECT_EQ(Variation(ChordType::Major)->text, "C");
+    EXPECT_EQ(Variation(ChordType::Minor)->text, "Cm");
+    EXPECT_EQ(Variation(ChordType::Diminished)->text, "C\u00b0 (DIM)");
+    EXPECT_EQ(Variation(ChordType::Sus4)->text, "Csus4");
     // No language applied yet: the captions are still empty.
     EXPECT_EQ(form->ChordLineLabel->text, "C:   C - E - G");
     EXPECT_EQ(form->ScaleLineLabel->text, " C:   C - D - E - F - G - A - B - C");
@@ -115,12 +115,13 @@ TEST_F(FormTest, RadioSetsFollowTheirParent) {
     for (int p = 0; p < 12; ++p) {
         EXPECT_FALSE(Flat(p)->checked);
     }
-    Click(Variation(5));
-    EXPECT_FALSE(Variation(0)->checked);
+    Click(Variation(ChordType::Minor7));
+    EXPECT_FALSE(Variation(ChordType::Major)->checked);
     EXPECT_TRUE(Sharp(1)->checked) << "variations are a set of their own";
     Click(form->NotesOnPianoCheck);
     EXPECT_TRUE(form->NotesOnPianoCheck->checked);
-    EXPECT_TRUE(Variation(5)->checked) << "the check box is not part of the radio set";
+    EXPECT_TRUE(Variation(ChordType::Minor7)->checked)
+        << "the check box is not part of the radio set";
 }
 
 }  // namespace

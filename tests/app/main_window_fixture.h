@@ -91,7 +91,7 @@ class FormTest : public ::testing::Test {
     void Click(ui::Control* control) { form->window.Click(*control); }
     ui::Control* Flat(int pitchClass) { return form->FlatRootButtons[std::size_t(pitchClass)]; }
     ui::Control* Sharp(int pitchClass) { return form->SharpRootButtons[std::size_t(pitchClass)]; }
-    ui::Control* Variation(ChordType t) { return form->VariationButtons[std::size_t(t)]; }
+    ui::Control* Variation(ChordType t) { return form->VariationButton(t); }
 
     // Keys under the visible markers, in marker order, found by where each marker stands
     // (0: on no key's spot).

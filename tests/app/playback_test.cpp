@@ -33,14 +33,14 @@ TEST_F(FormTest, PianoArpeggioTimingAndLock) {
     StartWith("Engels", "Piano", "Laag");
     std::vector<bool> lockedDuring;
     loop.onRepaint = [&] {
-        lockedDuring.push_back(!Flat(3)->enabled && !Variation(7)->enabled &&
+        lockedDuring.push_back(!Flat(3)->enabled && !Variation(ChordType::MinorMajor7)->enabled &&
                                !form->NotesOnPianoCheck->enabled && !form->HammondButton->enabled &&
                                !form->OctaveHigherCheck->enabled && !form->EnglishButton->enabled &&
                                form->RememberButton->enabled && form->SaveButton->visible &&
                                form->InfoButton->enabled && form->PlayMarker->visible);
     };
     const std::int64_t start = loop.NowMs();
-    Click(Variation(2));  // C7: four notes
+    Click(Variation(ChordType::Seventh));  // C7: four notes
     EXPECT_TRUE(form->playing);
     loop.RunUntilIdle();
     const Onsets expected = {{start, 48}, {start + 400, 52}, {start + 800, 55}, {start + 1200, 58}};

@@ -46,7 +46,7 @@ TEST_F(PlayedChordTest, UnevenFingersNameOnceReleaseKeepsAddedKeyRenames) {
     loop.AdvanceBy(1);
     EXPECT_EQ(MarkedKeys(), (std::vector<KeyNumber>{13, 5, 8}));
     EXPECT_TRUE(Flat(0)->checked);
-    EXPECT_TRUE(Variation(0)->checked);
+    EXPECT_TRUE(Variation(ChordType::Major)->checked);
     EXPECT_EQ(form->InversionSelector->selectedItem, 1);
     EXPECT_EQ(form->ChordLineLabel->text, "Chord C:   C - E - G");
     // Only the player's notes sound, on channel 2 in the organ; the refresh plays nothing.
@@ -66,7 +66,7 @@ TEST_F(PlayedChordTest, UnevenFingersNameOnceReleaseKeepsAddedKeyRenames) {
     Strike({60});
     loop.AdvanceBy(100);
     EXPECT_EQ(MarkedKeys(), (std::vector<KeyNumber>{3, 6, 10, 13}));
-    EXPECT_TRUE(Variation(5)->checked);
+    EXPECT_TRUE(Variation(ChordType::Minor7)->checked);
     EXPECT_EQ(form->InversionSelector->selectedItem, 0);
 
     Lift({50, 53, 57, 60});
@@ -104,9 +104,9 @@ TEST_F(PlayedChordTest, ArpeggioLockDefersTheLastChordAndPianoSoundsThePlayer) {
     Strike({50, 53, 57, 60});
     loop.AdvanceBy(100);
     EXPECT_TRUE(Flat(2)->checked);
-    EXPECT_TRUE(Variation(0)->checked);
+    EXPECT_TRUE(Variation(ChordType::Major)->checked);
     loop.RunUntilIdle();
-    EXPECT_TRUE(Variation(5)->checked);
+    EXPECT_TRUE(Variation(ChordType::Minor7)->checked);
     EXPECT_EQ(MarkedKeys(), (std::vector<KeyNumber>{3, 6, 10, 13}));
 
     Lift({50, 53, 57, 60});

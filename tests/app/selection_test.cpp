@@ -35,7 +35,10 @@ TEST_F(SelectionTest, EveryKindOfSelectionRefreshesEverythingAndPlaysAgain) {
     };
     std::vector<Step> steps = {
         {"root", [&] { Click(Flat(2)); }, {50, 54, 57}, "Chord D:   D - Gb - A"},
-        {"variation", [&] { Click(Variation(5)); }, {50, 53, 57, 60}, "Chord Dm7:   D - F - A - C"},
+        {"variation",
+         [&] { Click(Variation(ChordType::Minor7)); },
+         {50, 53, 57, 60},
+         "Chord Dm7:   D - F - A - C"},
         {"inversion",
          [&] { form->window.ChooseItem(*form->InversionSelector, 1); },
          {53, 57, 60, 62},
@@ -60,25 +63,25 @@ TEST_F(SelectionTest, EveryKindOfSelectionRefreshesEverythingAndPlaysAgain) {
 
 TEST_F(SelectionTest, TheRowChosenSpellsEveryNoteTheKeysStayTheSame) {
     Click(form->NotesOnPianoCheck);
-    Click(Variation(1));
+    Click(Variation(ChordType::Minor));
     Click(Flat(1));
     const std::vector<KeyNumber> flatKeys = MarkedKeys();
     const std::vector<int> flatNotes = LastChord();
     EXPECT_EQ(form->ChordLineLabel->text, "Chord Dbm:   Db - E - Ab");
     EXPECT_EQ(MarkerTexts(), (std::vector<std::string>{"Db", "E", "Ab"}));
-    EXPECT_EQ(Variation(3)->text, "Db+ (AUG)");
+    EXPECT_EQ(Variation(ChordType::Augmented)->text, "Db+ (AUG)");
 
     Click(Sharp(1));
     EXPECT_EQ(MarkedKeys(), flatKeys);
     EXPECT_EQ(LastChord(), flatNotes);
     EXPECT_EQ(form->ChordLineLabel->text, "Chord C#m:   C# - E - G#");
     EXPECT_EQ(MarkerTexts(), (std::vector<std::string>{"C#", "E", "G#"}));
-    EXPECT_EQ(Variation(3)->text, "C#+ (AUG)");
+    EXPECT_EQ(Variation(ChordType::Augmented)->text, "C#+ (AUG)");
     EXPECT_EQ(form->CompatibleLineLabel->text,
               "Compatible chords (Circle of Fifths): C#, F#, G#, D#m, A#m, Fm, C\u00b0 (DIM)");
 
     // Changing only the variation keeps the last spelling.
-    Click(Variation(0));
+    Click(Variation(ChordType::Major));
     EXPECT_EQ(form->ChordLineLabel->text, "Chord C#:   C# - F - G#");
 }
 
@@ -90,12 +93,12 @@ TEST_F(SelectionTest, InversionsMoveMarkersAndSoundNotTheText) {
     EXPECT_EQ(LastChord(), (std::vector<int>{52, 55, 60}));  // ascending key order
     EXPECT_EQ(form->ChordLineLabel->text, "Chord C:   C - E - G");
 
-    Click(Variation(22));  // Sus2, second inversion
+    Click(Variation(ChordType::Sus2));  // Sus2, second inversion
     form->window.ChooseItem(*form->InversionSelector, 2);
     EXPECT_EQ(MarkedKeys(), (std::vector<KeyNumber>{13, 15, 8}));
 
     // A ninth ignores the inversion; the selector hides but keeps its item.
-    Click(Variation(13));
+    Click(Variation(ChordType::Ninth));
     EXPECT_EQ(MarkedKeys(), (std::vector<KeyNumber>{1, 5, 8, 11, 15}));
     EXPECT_FALSE(form->InversionSelector->visible);
     EXPECT_FALSE(form->InversionSelector->enabled);
@@ -103,13 +106,13 @@ TEST_F(SelectionTest, InversionsMoveMarkersAndSoundNotTheText) {
     EXPECT_EQ(form->InversionSelector->selectedItem, 2);
 
     // Back to an invertible type: the kept inversion applies again.
-    Click(Variation(0));
+    Click(Variation(ChordType::Major));
     EXPECT_TRUE(form->InversionSelector->visible);
     EXPECT_TRUE(form->InversionSelector->enabled);
     EXPECT_EQ(MarkedKeys(), (std::vector<KeyNumber>{13, 17, 8}));
 
     Click(Flat(11));
-    Click(Variation(21));
+    Click(Variation(ChordType::Major13));
     EXPECT_EQ(MarkedKeys(), (std::vector<KeyNumber>{12, 16, 19, 23, 26, 29, 33}));
     EXPECT_EQ(LastChord().back(), 80);
 }
@@ -125,13 +128,14 @@ TEST_F(SelectionTest, WhatTheKeyboardShowsIsWhatSounds) {
     // The organ: every root, type and inversion sounds the marked keys, lowest first.
     for (int root = 0; root < 12; ++root) {
         Click(Flat(root));
-        for (ChordType t = 0; t < kChordTypeCount; ++t) {
+        for (ChordType t : AllChordTypes) {
             Click(Variation(t));
             for (int inversion = 0; inversion < 3; ++inversion) {
                 form->window.ChooseItem(*form->InversionSelector, inversion);
                 std::vector<KeyNumber> keys = MarkedKeys();
                 std::sort(keys.begin(), keys.end());
-                ASSERT_EQ(LastChord(), notesOf(keys)) << root << " " << t << " " << inversion;
+                ASSERT_EQ(LastChord(), notesOf(keys))
+                    << root << " " << RowOf(t).typeName << " " << inversion;
             }
         }
     }
@@ -145,15 +149,15 @@ TEST_F(SelectionTest, WhatTheKeyboardShowsIsWhatSounds) {
             walked.push_back(KeyUnder(*form->PlayMarker));
         }
     };
-    for (ChordType t : {0, 7, 21}) {
+    for (ChordType t : {ChordType::Major, ChordType::MinorMajor7, ChordType::Major13}) {
         Click(Sharp(6));
         loop.RunUntilIdle();
         walked.clear();
         midi.Clear();
         Click(Variation(t));
         loop.RunUntilIdle();
-        EXPECT_EQ(midi.NotesOn(), notesOf(MarkedKeys())) << t;
-        EXPECT_EQ(walked, MarkedKeys()) << t;
+        EXPECT_EQ(midi.NotesOn(), notesOf(MarkedKeys())) << RowOf(t).typeName;
+        EXPECT_EQ(walked, MarkedKeys()) << RowOf(t).typeName;
     }
 }
 
@@ -161,12 +165,12 @@ TEST_F(SelectionTest, ArpeggioModesHideTheInversionAndResetIt) {
     form->window.ChooseItem(*form->InversionSelector, 2);
     Click(form->GuitarArpeggioButton);
     loop.RunUntilIdle();
-    for (ChordType t : {0, 5, 13, 23}) {
+    for (ChordType t : {ChordType::Major, ChordType::Minor7, ChordType::Ninth, ChordType::Sus4}) {
         Click(Variation(t));
         loop.RunUntilIdle();
-        EXPECT_FALSE(form->InversionSelector->visible) << t;
-        EXPECT_FALSE(form->InversionLabel->visible) << t;
-        EXPECT_EQ(form->InversionSelector->selectedItem, 0) << t;
+        EXPECT_FALSE(form->InversionSelector->visible) << RowOf(t).typeName;
+        EXPECT_FALSE(form->InversionLabel->visible) << RowOf(t).typeName;
+        EXPECT_EQ(form->InversionSelector->selectedItem, 0) << RowOf(t).typeName;
     }
     Click(form->HammondButton);
     EXPECT_TRUE(form->InversionSelector->visible);

@@ -18,7 +18,7 @@ TEST(CliArguments, DefaultsAndOptionsAnywhere) {
     const CliRequest plain = Parsed({"C"});
     EXPECT_EQ(plain.root, 1);
     EXPECT_EQ(plain.spelling, Spelling::Flat);
-    EXPECT_EQ(plain.type, 0);
+    EXPECT_EQ(plain.type, ChordType::Major);
     EXPECT_EQ(plain.language, Language::English);
     EXPECT_EQ(plain.inversion, Inversion::RootPosition);
     EXPECT_FALSE(plain.octaveHigher);
@@ -28,7 +28,7 @@ TEST(CliArguments, DefaultsAndOptionsAnywhere) {
         const CliRequest r = Parsed(args);
         EXPECT_EQ(r.root, 2);
         EXPECT_EQ(r.spelling, Spelling::Flat);  // --sharp leaves a flat-column root alone
-        EXPECT_EQ(r.type, 5);
+        EXPECT_EQ(r.type, ChordType::Minor7);
         EXPECT_EQ(r.language, Language::Dutch);
         EXPECT_EQ(r.inversion, Inversion::SecondInversion);
     }

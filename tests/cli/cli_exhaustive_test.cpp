@@ -14,7 +14,7 @@ namespace {
 struct Case {
     bool sharpColumn;
     KeyNumber root;
-    ChordType type;
+    int type;  // the type's number, as the command line counts
     int inversion;
     int language;  // 0 en, 1 fr, 2 nl
     bool higher;

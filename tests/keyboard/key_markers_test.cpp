@@ -28,15 +28,15 @@ TEST(KeyMarkerPositions, OneDistinctSpotPerKeyInsideThePicture) {
 }
 
 TEST(MarkerSlotOfDegree, EachToneHasItsOwnDegreeMarker) {
-    for (ChordType t = 0; t < kChordTypeCount; ++t) {
+    for (ChordType t : AllChordTypes) {
         std::set<int> slots;
         for (const PlacedTone& tone :
              PlaceChordTones(t, ComputeDegreeKeys(12), Inversion::SecondInversion)) {
             const std::optional<int> slot = MarkerSlotOfDegree(tone.degree);
-            ASSERT_TRUE(slot) << "type " << t << " degree " << tone.degree;
+            ASSERT_TRUE(slot) << RowOf(t).typeName << " degree " << tone.degree;
             EXPECT_EQ(MarkerDegrees[static_cast<std::size_t>(*slot)], tone.degree);
-            EXPECT_TRUE(slots.insert(*slot).second) << "type " << t << " reuses a marker";
-            EXPECT_TRUE(tone.key >= 1 && tone.key <= 36) << "type " << t << " has no key spot";
+            EXPECT_TRUE(slots.insert(*slot).second) << RowOf(t).typeName << " reuses a marker";
+            EXPECT_TRUE(tone.key >= 1 && tone.key <= 36) << RowOf(t).typeName << " has no key spot";
         }
     }
     for (int degree : {0, 8, 10, 12, 14}) {

@@ -18,7 +18,7 @@ std::string Describe(const std::optional<NamedChord>& chord) {
         return "none";
     }
     std::string text{FlatNoteNames[RootKeyOf(chord->rootPitchClass)]};
-    text += ChordTypeTable[static_cast<std::size_t>(chord->type)].suffix;
+    text += RowOf(chord->type).suffix;
     text += "/" + std::to_string(static_cast<int>(chord->inversion));
     return text + (chord->fifthOmitted ? " no 5" : "");
 }
@@ -76,8 +76,8 @@ TEST(ChordNaming, EveryPlacedChordNamesItselfWhereUnique) {
     };
     std::map<std::pair<int, int>, std::vector<Shown>> bySound;  // (pitch set, bass) -> chords
     for (int pc = 0; pc < 12; ++pc) {
-        for (ChordType t = 0; t < kChordTypeCount; ++t) {
-            const int inversions = ChordTypeTable[static_cast<std::size_t>(t)].invertible ? 3 : 1;
+        for (ChordType t : AllChordTypes) {
+            const int inversions = RowOf(t).invertible ? 3 : 1;
             for (int inv = 0; inv < inversions; ++inv) {
                 const auto placed = PlaceChordTones(t, ComputeDegreeKeys(RootKeyOf(pc)),
                                                     static_cast<Inversion>(inv));

@@ -26,17 +26,17 @@ TEST(DegreeKeys, MajorScaleOverTwoOctavesFromEveryRoot) {
 }
 
 TEST(Inversions, LiftTheFirstTonesOfInvertibleTypesOnly) {
-    EXPECT_EQ(Placed(0, 1, Inversion::FirstInversion), (Keys{13, 5, 8}));
-    EXPECT_EQ(Placed(0, 1, Inversion::SecondInversion), (Keys{13, 17, 8}));
-    EXPECT_EQ(Placed(2, 1, Inversion::SecondInversion), (Keys{13, 17, 8, 11}));
-    EXPECT_EQ(Placed(22, 1, Inversion::SecondInversion), (Keys{13, 15, 8}));
-    EXPECT_EQ(Placed(23, 12, Inversion::SecondInversion), (Keys{24, 29, 19}));
+    EXPECT_EQ(Placed(ChordType::Major, 1, Inversion::FirstInversion), (Keys{13, 5, 8}));
+    EXPECT_EQ(Placed(ChordType::Major, 1, Inversion::SecondInversion), (Keys{13, 17, 8}));
+    EXPECT_EQ(Placed(ChordType::Seventh, 1, Inversion::SecondInversion), (Keys{13, 17, 8, 11}));
+    EXPECT_EQ(Placed(ChordType::Sus2, 1, Inversion::SecondInversion), (Keys{13, 15, 8}));
+    EXPECT_EQ(Placed(ChordType::Sus4, 12, Inversion::SecondInversion), (Keys{24, 29, 19}));
     // Extended chords stay in root position; Major13 on B reaches the highest key of all.
     const Keys major13OnB = {12, 16, 19, 23, 26, 29, 33};
-    EXPECT_EQ(ChordToneKeys(21, ComputeDegreeKeys(12)), major13OnB);
+    EXPECT_EQ(ChordToneKeys(ChordType::Major13, ComputeDegreeKeys(12)), major13OnB);
     for (Inversion inversion : {Inversion::FirstInversion, Inversion::SecondInversion}) {
-        EXPECT_EQ(Placed(21, 12, inversion), major13OnB);
-        EXPECT_EQ(Placed(12, 1, inversion), (Keys{1, 5, 8, 10, 15}));
+        EXPECT_EQ(Placed(ChordType::Major13, 12, inversion), major13OnB);
+        EXPECT_EQ(Placed(ChordType::SixNine, 1, inversion), (Keys{1, 5, 8, 10, 15}));
     }
 }
 

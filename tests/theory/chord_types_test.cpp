@@ -20,9 +20,9 @@ int DegreeSemitones(int degree) {
 
 TEST(ChordTypeTable, EveryTypeSoundsItsIntervals) {
     const auto& expected = testing::ExpectedChords();
-    for (ChordType t = 0; t < kChordTypeCount; ++t) {
-        const ChordTypeRow& row = ChordTypeTable[static_cast<std::size_t>(t)];
-        const testing::ExpectedChord& want = expected[static_cast<std::size_t>(t)];
+    for (ChordType t : AllChordTypes) {
+        const ChordTypeRow& row = RowOf(t);
+        const testing::ExpectedChord& want = expected[static_cast<std::size_t>(NumberOf(t))];
         EXPECT_EQ(row.typeName, want.typeName);
         std::vector<int> semitones;
         int previousDegree = 0;
@@ -34,18 +34,29 @@ TEST(ChordTypeTable, EveryTypeSoundsItsIntervals) {
             semitones.push_back(DegreeSemitones(tone.degree) + tone.alteration);
         }
         EXPECT_EQ(semitones, want.semitones) << row.typeName;
-        EXPECT_EQ(row.invertible, testing::ExpectInvertible(t)) << row.typeName;
+        EXPECT_EQ(row.invertible, testing::ExpectInvertible(NumberOf(t))) << row.typeName;
     }
 }
 
 TEST(ChordTypeTable, LookUpByNameIgnoresCase) {
-    EXPECT_EQ(ChordTypeByName("minor7"), 5);
-    EXPECT_EQ(ChordTypeByName("SEVENFLAT5"), 8);
-    EXPECT_EQ(ChordTypeByName("Sus4"), 23);
-    EXPECT_EQ(ChordTypeByName("Minor"), 1);  // whole names only: Minor7 does not match
+    EXPECT_EQ(ChordTypeByName("minor7"), ChordType::Minor7);
+    EXPECT_EQ(ChordTypeByName("SEVENFLAT5"), ChordType::SevenFlat5);
+    EXPECT_EQ(ChordTypeByName("Sus4"), ChordType::Sus4);
+    EXPECT_EQ(ChordTypeByName("Minor"), ChordType::Minor);  // whole names: Minor7 does not match
     EXPECT_FALSE(ChordTypeByName("Minor7 "));
     EXPECT_FALSE(ChordTypeByName("Min"));
     EXPECT_FALSE(ChordTypeByName(""));
+}
+
+// Names and numbers lead back to the same type, and numbers stop at the table's ends.
+TEST(ChordTypeTable, NamesAndNumbersFindEachType) {
+    for (ChordType t : AllChordTypes) {
+        EXPECT_EQ(ChordTypeByName(RowOf(t).typeName), t) << RowOf(t).typeName;
+        EXPECT_EQ(ChordTypeNumbered(NumberOf(t)), t) << RowOf(t).typeName;
+    }
+    EXPECT_EQ(NumberOf(ChordType::Sus4), kChordTypeCount - 1);
+    EXPECT_FALSE(ChordTypeNumbered(-1));
+    EXPECT_FALSE(ChordTypeNumbered(kChordTypeCount));
 }
 
 }  // namespace

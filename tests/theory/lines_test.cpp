@@ -21,12 +21,14 @@ std::string Compatible(Language language, KeyNumber root, Spelling spelling = Sp
 }
 
 TEST(BuildChordLine, RootPositionNamesInEachLanguage) {
-    EXPECT_EQ(Chord(Language::English, 1, 0), "Chord C:   C - E - G");
-    EXPECT_EQ(Chord(Language::French, 1, 4), "Accord C\u00b0 (DIM):   C - Eb - Gb");
-    EXPECT_EQ(Chord(Language::Dutch, 2, 5), "Akkoord Dbm7:   Db - E - Ab - B");
-    EXPECT_EQ(Chord(Language::English, 1, 1, Spelling::Sharp), "Chord Cm:   C - D# - G");
-    EXPECT_EQ(Chord(Language::French, 1, 3), "Accord C+ (AUG):   C - E - Ab");
-    EXPECT_EQ(Chord(Language::English, 12, 21),
+    EXPECT_EQ(Chord(Language::English, 1, ChordType::Major), "Chord C:   C - E - G");
+    EXPECT_EQ(Chord(Language::French, 1, ChordType::Diminished),
+              "Accord C\u00b0 (DIM):   C - Eb - Gb");
+    EXPECT_EQ(Chord(Language::Dutch, 2, ChordType::Minor7), "Akkoord Dbm7:   Db - E - Ab - B");
+    EXPECT_EQ(Chord(Language::English, 1, ChordType::Minor, Spelling::Sharp),
+              "Chord Cm:   C - D# - G");
+    EXPECT_EQ(Chord(Language::French, 1, ChordType::Augmented), "Accord C+ (AUG):   C - E - Ab");
+    EXPECT_EQ(Chord(Language::English, 12, ChordType::Major13),
               "Chord BM13 (MAJ):   B - Eb - Gb - Bb - Db - E - Ab");
     EXPECT_EQ(Chord(Language::Dutch, 1, std::nullopt), "Akkoord C");
 }
