@@ -12,6 +12,7 @@
 #include "midi/rtmidi/rtmidi_input.h"
 #include "midi/rtmidi/rtmidi_output_port.h"
 #endif
+#include "settings/chord_folders.h"
 #include "settings/qt/qsettings_store.h"
 #include "settings/qt/qt_chord_file_system.h"
 #include "ui/qt/app_icon.h"
@@ -66,10 +67,11 @@ int main(int argc, char** argv) {
     // Sources are connected to the input port once it is open; the menu lists them before.
     const std::unique_ptr<vorlane::MidiSystemSources> sources =
         vorlane::MidiSystemSources::Open([&keyboards] { return keyboards.PortName(); });
-    auto form =
-        vorlane::BuildMainWindow({midi, eventLoop, dialogs, settings, files, &midi, sources.get()});
+    auto form = vorlane::BuildMainWindow(
+        {midi, eventLoop, dialogs, settings, files, vorlane::HomeFolder(), &midi, sources.get()});
 #else
-    auto form = vorlane::BuildMainWindow({midi, eventLoop, dialogs, settings, files, &midi});
+    auto form = vorlane::BuildMainWindow(
+        {midi, eventLoop, dialogs, settings, files, vorlane::HomeFolder(), &midi});
 #endif
     vorlane::ui::qt::QtWindowView view(form->window);
     eventLoop.SetView(&view);

@@ -34,6 +34,7 @@ struct Services {
     ui::Dialogs& dialogs;
     SettingsStore& settings;
     ChordFileSystem& files;
+    std::string homeFolder;  // the default chord folder is made in it
     // The same object as midi when sound can go to an external destination; null otherwise.
     RoutedMidiOut* output = nullptr;
     MidiSources* inputs = nullptr;  // null: no MIDI system
@@ -137,7 +138,6 @@ class MainWindow {
     bool startupDone = false;
     ChordList rememberedChords;
     std::string lastSaveFolder;
-    std::string homeFolder;  // where the default chord folder lives
 
     // Selection and refresh.
     void HandleSelection();

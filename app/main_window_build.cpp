@@ -1,9 +1,9 @@
 #include <string_view>
+#include <utility>
 
 #include "app/main_window.h"
 #include "app/main_window_layout.h"
 #include "app/played_keys.h"
-#include "settings/chord_folders.h"
 
 namespace vorlane {
 
@@ -25,7 +25,7 @@ std::string PlaceholderCaption(ChordType t) {
 }  // namespace
 
 MainWindow::MainWindow(Services services)
-    : homeFolder(HomeFolder()), services_(services), self_(std::make_shared<MainWindow*>(this)) {}
+    : services_(std::move(services)), self_(std::make_shared<MainWindow*>(this)) {}
 
 MainWindow::~MainWindow() = default;
 
@@ -180,7 +180,7 @@ void MainWindow::AttachHandlers() {
 }
 
 std::unique_ptr<MainWindow> BuildMainWindow(Services services) {
-    auto form = std::make_unique<MainWindow>(services);
+    auto form = std::make_unique<MainWindow>(std::move(services));
     ui::Window& w = form->window;
     w.caption = "Vorlane";
     w.left = 474;

@@ -22,8 +22,8 @@ void MainWindow::SaveChords() {
     // The save dialog and any error box after it count as one: a close waits for both.
     const ModalDialog modal(*this);
     ChordFileSystem& files = services_.files;
-    if (!CreateFolderWithParents(files, DefaultChordFolder(homeFolder))) {
-        saveDialog.initialFolder = FallbackChordFolder(homeFolder);
+    if (!CreateFolderWithParents(files, DefaultChordFolder(services_.homeFolder))) {
+        saveDialog.initialFolder = FallbackChordFolder(services_.homeFolder);
     }
     if (!lastSaveFolder.empty()) {
         saveDialog.initialFolder = lastSaveFolder;

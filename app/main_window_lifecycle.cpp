@@ -22,7 +22,7 @@ void MainWindow::OnFirstShow() {
     LoadSettings();
     ApplyLanguage();
     services_.midi.Open();
-    saveDialog.initialFolder = DefaultChordFolder(homeFolder);
+    saveDialog.initialFolder = DefaultChordFolder(services_.homeFolder);
     lastSaveFolder.clear();
     HandleSelection();
     ResetRememberedChords();

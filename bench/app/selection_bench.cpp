@@ -29,7 +29,7 @@ void BM_HandleSelection(benchmark::State& state) {
     MemorySettingsStore settings;
     settings.Set("Midi", "Hammond");  // sounds at once: no arpeggio waits
     MemoryChordFileSystem files;
-    auto form = BuildMainWindow({midi, loop, dialogs, settings, files});
+    auto form = BuildMainWindow({midi, loop, dialogs, settings, files, kMemoryHome});
     form->window.Show();
 
     struct Choice {

@@ -62,7 +62,8 @@ struct App {
 
     explicit App(const char* soundMode) {
         settings.Set("Midi", soundMode);
-        form = vorlane::BuildMainWindow({midi, loop, dialogs, settings, files});
+        form =
+            vorlane::BuildMainWindow({midi, loop, dialogs, settings, files, vorlane::kMemoryHome});
         view = std::make_unique<vorlane::ui::qt::QtWindowView>(form->window);
         loop.SetView(view.get());
     }

@@ -56,7 +56,7 @@ class ScriptedDialogs final : public ui::Dialogs {
     }
 };
 
-inline constexpr const char* kHome = "/home/player";
+inline constexpr const char* kHome = kMemoryHome;
 
 // A real MainWindow on virtual time, with recording MIDI, scripted dialogs and in-memory stores.
 class FormTest : public ::testing::Test {
@@ -73,8 +73,7 @@ class FormTest : public ::testing::Test {
     void Build() {
         files.AddDirectory(kHome);
         MidiOut& out = output != nullptr ? static_cast<MidiOut&>(*output) : midi;
-        form = BuildMainWindow({out, loop, dialogs, settings, files, output, inputs});
-        form->homeFolder = kHome;
+        form = BuildMainWindow({out, loop, dialogs, settings, files, kHome, output, inputs});
     }
     // Builds the window and shows it, which runs the start-up sequence.
     void Start() {

@@ -16,7 +16,6 @@
 namespace vorlane::testing {
 namespace {
 
-constexpr const char* kHome = "/home/player";
 constexpr const char* kGoodPath = "/home/player/chords.txt";
 constexpr const char* kMissingFolderPath = "/nowhere/chords.txt";
 
@@ -96,7 +95,7 @@ std::vector<std::string> Lines(const std::string& text) {
 class Session {
   public:
     Session() {
-        files_.AddDirectory(kHome);
+        files_.AddDirectory(kMemoryHome);
         dialogs_.loop = &loop_;
         Open();
     }
@@ -163,8 +162,7 @@ class Session {
     void Open() {
         form_.reset();
         closes_ = 0;
-        form_ = BuildMainWindow({midi_, loop_, dialogs_, settings_, files_, nullptr, nullptr});
-        form_->homeFolder = kHome;
+        form_ = BuildMainWindow({midi_, loop_, dialogs_, settings_, files_, kMemoryHome});
         form_->window.onClosed = [this] {
             ++closes_;
             closedWhilePlaying_ = form_->playing;

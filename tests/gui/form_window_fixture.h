@@ -25,8 +25,7 @@ class FormWindowTest : public ::testing::Test {
         settings.Set("Taal", language);
         settings.Set("Midi", sound);
         files.AddDirectory(kHome);
-        form = BuildMainWindow({midi, loop, dialogs, settings, files});
-        form->homeFolder = kHome;
+        form = BuildMainWindow({midi, loop, dialogs, settings, files, kHome});
         view = std::make_unique<ui::qt::QtWindowView>(form->window);
         view->SetQuitOnClose(false);
         loop.SetView(view.get());

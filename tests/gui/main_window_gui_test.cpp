@@ -151,8 +151,7 @@ TEST(FormWindowDialogTest, DeferredCloseWaitsForTheOpenSaveDialog) {
     settings.Set("Taal", "Engels");
     settings.Set("Midi", "Piano");
     QtChordFileSystem files;
-    auto form = BuildMainWindow({midi, loop, dialogs, settings, files});
-    form->homeFolder = home.path().toStdString();
+    auto form = BuildMainWindow({midi, loop, dialogs, settings, files, home.path().toStdString()});
     ui::qt::QtWindowView view(form->window);
     view.SetQuitOnClose(false);
     loop.SetView(&view);

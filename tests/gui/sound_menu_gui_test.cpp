@@ -27,7 +27,7 @@ class SoundMenuGuiTest : public ::testing::Test {
     void SetUp() override {
         port.present = {"Stage Piano:in"};
         settings.Set("Taal", "Frans");
-        form = BuildMainWindow({routed, loop, dialogs, settings, files, &routed});
+        form = BuildMainWindow({routed, loop, dialogs, settings, files, kMemoryHome, &routed});
         view = std::make_unique<ui::qt::QtWindowView>(form->window);
         view->SetQuitOnClose(false);
         loop.SetView(view.get());

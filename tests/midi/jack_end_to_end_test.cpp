@@ -177,7 +177,7 @@ TEST_F(JackEndToEnd, WindowMarkersFollowTheKeyboard) {
     MemorySettingsStore settings;
     MemoryChordFileSystem files;
     settings.Set("Midi", "Hammond");
-    auto form = BuildMainWindow({midi, loop, dialogs, settings, files});
+    auto form = BuildMainWindow({midi, loop, dialogs, settings, files, kMemoryHome});
     form->window.Show();
     RtMidiInput input([&loop](std::function<void()> task) { loop.Post(std::move(task)); });
     ASSERT_TRUE(form->ListenTo(input));
@@ -262,7 +262,7 @@ TEST_F(JackEndToEnd, SoundGoesToTheChosenInstrumentAndTheChoiceOutlivesTheWindow
         const std::unique_ptr<RtMidiOutputPort> port = RtMidiOutputPort::Open();
         ASSERT_TRUE(port);
         RoutedMidiOut routed(synth, port.get());
-        auto form = BuildMainWindow({routed, loop, dialogs, settings, files, &routed});
+        auto form = BuildMainWindow({routed, loop, dialogs, settings, files, kMemoryHome, &routed});
         form->window.Show();
         drain();  // the chord on show at start
         if (window == 1) {

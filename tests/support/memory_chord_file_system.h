@@ -14,6 +14,9 @@ namespace vorlane {
 // A file system in memory for tests. It fails where a real one would: a directory whose parent
 // is missing, a file written onto a directory or into a missing folder. It can also be told to
 // fail every write, as a full disk would. Only the root "/" exists at first.
+// The home folder windows built on a memory file system are given; not created until seeded.
+inline constexpr const char* kMemoryHome = "/home/player";
+
 class MemoryChordFileSystem : public ChordFileSystem {
   public:
     MemoryChordFileSystem();
