@@ -2,11 +2,9 @@
 
 namespace vorlane {
 
-namespace {
-
 // One column per language, in the order the window applies them. The source is UTF-8, so every
 // literal below is the text's UTF-8 bytes.
-constexpr LanguageTexts English{
+constinit const LanguageTexts EnglishTexts{
     .productName = "Vorlane",
     .aboutText = "Creating chords and show them on the piano keyboard!",
     .scaleCaption = "Musical scale",
@@ -41,7 +39,7 @@ constexpr LanguageTexts English{
     .midiInputMenu = "MIDI input",
 };
 
-constexpr LanguageTexts French{
+constinit const LanguageTexts FrenchTexts{
     .productName = "Vorlane",
     .aboutText = "Créer des accords et les afficher sur le clavier du piano!",
     .scaleCaption = "Echelle musicale",
@@ -79,7 +77,7 @@ constexpr LanguageTexts French{
     .midiInputMenu = "Entrée MIDI",
 };
 
-constexpr LanguageTexts Dutch{
+constinit const LanguageTexts DutchTexts{
     .productName = "Vorlane",
     .aboutText = "Vorlane en ze op het pianoklavier laten zien!",
     .scaleCaption = "Toonladder",
@@ -115,18 +113,8 @@ constexpr LanguageTexts Dutch{
     .midiInputMenu = "MIDI-invoer",
 };
 
-}  // namespace
-
 const LanguageTexts& TextsFor(Language language) {
-    switch (language) {
-        case Language::French:
-            return French;
-        case Language::Dutch:
-            return Dutch;
-        case Language::English:
-            break;
-    }
-    return English;
+    return *LanguageInfo(language).texts;
 }
 
 }  // namespace vorlane

@@ -9,30 +9,6 @@ namespace vorlane {
 
 enum class Language { English, French, Dutch };
 
-// Everything outside the texts that depends on the language, one row each.
-struct LanguageRow {
-    Language language;
-    std::string_view button;       // the window's radio button for it
-    std::string_view settingText;  // the word stored in the settings
-    std::string_view cliCode;      // the value of --lang
-    int logoFrame;                 // the logo picture carries the product name in each language
-};
-
-inline constexpr std::array<LanguageRow, 3> Languages = {{
-    {Language::English, "EnglishButton", "Engels", "en", 2},
-    {Language::French, "FrenchButton", "Frans", "fr", 1},
-    {Language::Dutch, "DutchButton", "Nederlands", "nl", 0},
-}};
-
-constexpr const LanguageRow& LanguageInfo(Language language) {
-    for (const LanguageRow& row : Languages) {
-        if (row.language == language) {
-            return row;
-        }
-    }
-    return Languages.front();
-}
-
 // One language's column of the text table: every caption the window shows in that language,
 // and the strings other texts are composed from. UTF-8.
 struct LanguageTexts {
@@ -73,6 +49,35 @@ struct LanguageTexts {
     std::string_view builtInSynthItem;
     std::string_view midiInputMenu;
 };
+
+extern const LanguageTexts EnglishTexts;
+extern const LanguageTexts FrenchTexts;
+extern const LanguageTexts DutchTexts;
+
+// Everything that depends on the language, one row each.
+struct LanguageRow {
+    Language language;
+    const LanguageTexts* texts;
+    std::string_view button;       // the window's radio button for it
+    std::string_view settingText;  // the word stored in the settings
+    std::string_view cliCode;      // the value of --lang
+    int logoFrame;                 // the logo picture carries the product name in each language
+};
+
+inline constexpr std::array<LanguageRow, 3> Languages = {{
+    {Language::English, &EnglishTexts, "EnglishButton", "Engels", "en", 2},
+    {Language::French, &FrenchTexts, "FrenchButton", "Frans", "fr", 1},
+    {Language::Dutch, &DutchTexts, "DutchButton", "Nederlands", "nl", 0},
+}};
+
+constexpr const LanguageRow& LanguageInfo(Language language) {
+    for (const LanguageRow& row : Languages) {
+        if (row.language == language) {
+            return row;
+        }
+    }
+    return Languages.front();
+}
 
 const LanguageTexts& TextsFor(Language language);
 
