@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/chord_player.h"
 #include "i18n/language_texts.h"
 #include "keyboard/key_markers.h"
 #include "midi/midi_in.h"
@@ -38,13 +39,6 @@ struct Services {
     // The same object as midi when sound can go to an external destination; null otherwise.
     RoutedMidiOut* output = nullptr;
     MidiSources* inputs = nullptr;  // null: no MIDI system
-};
-
-// One tone of the chord on show: the marker that shows it, its key and its note name.
-struct ShownTone {
-    int slot = 0;  // KeyMarkers index
-    KeyNumber key = 0;
-    std::string name;
 };
 
 // The current selection and options. The choices themselves live on the controls; a selection
@@ -127,9 +121,8 @@ class MainWindow {
     std::string saveErrorText;
 
     // Playback state.
+    ChordPlayer player;
     std::optional<KeyNumber> playMarkerKey;  // while the play marker shows
-    int arpeggioDelayMs = 0;
-    bool playing = false;
     bool closeRequested = false;
     int openDialogs = 0;    // modal dialogs open right now, nested ones included
     bool closeDue = false;  // the deferred close waits for the open dialog
@@ -156,7 +149,6 @@ class MainWindow {
 
     // Playback.
     void PlayCurrentChord();
-    void PlayArpeggio();
     void SetPlaybackLock(bool lock);
     void ApplySoundMode();
     void ApplyOctave();

@@ -25,7 +25,9 @@ std::string PlaceholderCaption(ChordType t) {
 }  // namespace
 
 MainWindow::MainWindow(Services services)
-    : services_(std::move(services)), self_(std::make_shared<MainWindow*>(this)) {}
+    : player(services.midi, services.eventLoop),
+      services_(std::move(services)),
+      self_(std::make_shared<MainWindow*>(this)) {}
 
 MainWindow::~MainWindow() = default;
 
@@ -171,6 +173,9 @@ void MainWindow::AttachHandlers() {
             window.SelectButton(*b);
         }
     }
+    player.onArpeggioStart = [this] { SetPlaybackLock(true); };
+    player.onArpeggioTone = [this](const ShownTone& tone) { ShowPlayMarker(tone); };
+    player.onArpeggioEnd = [this] { FinishArpeggio(); };
     on(OctaveHigherCheck, &MainWindow::ApplyOctave, this);
     InversionSelector->onChange = [this] { HandleSelection(); };
     on(NotesOnPianoCheck, &MainWindow::HandleSelection, this);

@@ -56,7 +56,7 @@ void MainWindow::SoundPlayedMessage(const MidiMessage& message) {
 }
 
 void MainWindow::ShowPlayedChord(const NamedChord& chord) {
-    if (playing) {
+    if (player.Playing()) {
         deferredPlayedChord_ = chord;  // the controls are locked until the arpeggio ends
         return;
     }

@@ -75,7 +75,7 @@ TEST_F(FormTest, ArrowKeysChooseAlongColumnsAndRowsExactlyAsClicks) {
     // While an arpeggio plays its sets are locked: no arrow moves the choice.
     Click(form->GuitarArpeggioButton);
     Click(Flat(0));
-    ASSERT_TRUE(form->playing);
+    ASSERT_TRUE(form->player.Playing());
     EXPECT_EQ(arrow(Flat(0), Arrow::Down), nullptr);
     EXPECT_EQ(ui::NextTabStop(w, nullptr, false), form->InfoButton);
 }

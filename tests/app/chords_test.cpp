@@ -118,11 +118,11 @@ TEST_F(FormTest, UncreatableDefaultFolderFallsBackToHome) {
 TEST_F(FormTest, RememberAndSaveStayUsableDuringAnArpeggio) {
     StartWith("Engels", "Piano", "Laag");
     Click(Flat(7));
-    ASSERT_TRUE(form->playing);
+    ASSERT_TRUE(form->player.Playing());
     Click(form->RememberButton);
     dialogs.saveAnswers.push_back(kFolder + "/during.txt");
     Click(form->SaveButton);
-    EXPECT_TRUE(form->playing);
+    EXPECT_TRUE(form->player.Playing());
     loop.RunUntilIdle();
     EXPECT_EQ(files.FileContent(kFolder + "/during.txt"),
               "Selected Chords\r\n===============\r\n\r\nChord G:   G - B - D\r\n");

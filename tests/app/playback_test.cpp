@@ -41,7 +41,7 @@ TEST_F(FormTest, PianoArpeggioTimingAndLock) {
     };
     const std::int64_t start = loop.NowMs();
     Click(Variation(ChordType::Seventh));  // C7: four notes
-    EXPECT_TRUE(form->playing);
+    EXPECT_TRUE(form->player.Playing());
     loop.RunUntilIdle();
     const Onsets expected = {{start, 48}, {start + 400, 52}, {start + 800, 55}, {start + 1200, 58}};
     EXPECT_EQ(NoteOns(), expected);
@@ -49,7 +49,7 @@ TEST_F(FormTest, PianoArpeggioTimingAndLock) {
     EXPECT_EQ(lockedDuring, (std::vector<bool>{false, true, true, true, true}));
     EXPECT_EQ(AllNotesOffTimes().back(), start + 2400);
     EXPECT_EQ(Programs().back(), 0);
-    EXPECT_FALSE(form->playing);
+    EXPECT_FALSE(form->player.Playing());
     EXPECT_FALSE(form->PlayMarker->visible);
     EXPECT_TRUE(Flat(3)->enabled);
     EXPECT_TRUE(form->OctaveHigherCheck->enabled);
@@ -118,7 +118,7 @@ TEST_F(FormTest, DeferredCloseWaitsForAnOpenDialog) {
         Click(which == Case::About ? form->InfoButton : form->SaveButton);
         dialogs.whileOpen = nullptr;
         EXPECT_FALSE(closedWhileOpen);
-        EXPECT_FALSE(form->playing);
+        EXPECT_FALSE(form->player.Playing());
         EXPECT_EQ(closes, 0);
         EXPECT_EQ(files.FileContent(path).has_value(), which == Case::Save);
         EXPECT_EQ(dialogs.errors.size(), which == Case::FailedSave ? 1u : 0u);

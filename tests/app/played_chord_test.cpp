@@ -114,7 +114,7 @@ TEST_F(PlayedChordTest, ArpeggioLockDefersTheLastChordAndPianoSoundsThePlayer) {
     Strike({69, 73, 76}, 5);
     loop.RunUntilIdle();
     EXPECT_EQ(form->ChordLineLabel->text, "Chord A:   A - Db - E");
-    EXPECT_FALSE(form->playing);
+    EXPECT_FALSE(form->player.Playing());
     EXPECT_EQ(Sent(),
               (std::vector<std::array<int, 3>>{{0x91, 69, 100}, {0x91, 73, 100}, {0x91, 76, 100}}));
 }

@@ -165,7 +165,7 @@ class Session {
         form_ = BuildMainWindow({midi_, loop_, dialogs_, settings_, files_, kMemoryHome});
         form_->window.onClosed = [this] {
             ++closes_;
-            closedWhilePlaying_ = form_->playing;
+            closedWhilePlaying_ = form_->player.Playing();
             closedUnderDialog_ = form_->openDialogs > 0;
         };
         form_->window.Show();
@@ -230,7 +230,7 @@ class Session {
             return "the window closed while an arpeggio played or a dialog was open";
         }
         const MainWindow& f = *form_;
-        if (closes_ == 0 && f.closeRequested && !f.playing && f.openDialogs == 0) {
+        if (closes_ == 0 && f.closeRequested && !f.player.Playing() && f.openDialogs == 0) {
             return "a requested close never happened";
         }
         const auto& events = midi_.Events();
@@ -265,9 +265,9 @@ class Session {
             for (const ui::Control* c : f.window.DescendantsOf(group)) {
                 const bool lockable =
                     c->kind == ui::ControlKind::RadioButton || c->kind == ui::ControlKind::CheckBox;
-                if (lockable && c->enabled == f.playing) {
-                    return c->name + (f.playing ? " is enabled during an arpeggio"
-                                                : " stays disabled with no arpeggio");
+                if (lockable && c->enabled == f.player.Playing()) {
+                    return c->name + (f.player.Playing() ? " is enabled during an arpeggio"
+                                                         : " stays disabled with no arpeggio");
                 }
             }
         }

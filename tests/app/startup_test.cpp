@@ -35,7 +35,7 @@ TEST_F(FormTest, StartUpShowsCMajorWithoutPlayingItAndTheNextChoicePlays) {
         StartWith("Nederlands", mode, "Hoog");
         loop.RunUntilIdle();
         EXPECT_TRUE(NoteOns().empty());
-        EXPECT_FALSE(form->playing);
+        EXPECT_FALSE(form->player.Playing());
         Click(Flat(0));
         loop.RunUntilIdle();
         EXPECT_EQ(midi.NotesOn(), (std::vector<int>{60, 64, 67}));
@@ -55,7 +55,7 @@ TEST_F(FormTest, RestartRestoresEachStoredChoice) {
     EXPECT_TRUE(form->FrenchButton->checked);
     EXPECT_TRUE(form->PianoArpeggioButton->checked);
     EXPECT_TRUE(form->OctaveHigherCheck->checked);
-    EXPECT_EQ(form->arpeggioDelayMs, 400);
+    EXPECT_EQ(form->player.Mode(), SoundMode::PianoArpeggio);
     EXPECT_EQ(form->ChordLineLabel->text, "Accord C:   C - E - G");
     // A stored arpeggio mode hides the inversion controls from the start.
     EXPECT_FALSE(form->InversionSelector->visible);

@@ -152,11 +152,11 @@ TEST_F(AccessTest, TabFollowsTheWindowTopToBottomAndArrowsChooseAsClicks) {
 
     // In an arpeggio the lock takes the focus away; it comes back to the choice afterwards.
     ClickOn(form->PianoArpeggioButton);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !form->playing; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !form->player.Playing(); }, 5000));
     W(form->FlatRootButtons[0])->setFocus(Qt::TabFocusReason);
     Key(Qt::Key_Down);
-    EXPECT_TRUE(form->playing);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !form->playing; }, 5000));
+    EXPECT_TRUE(form->player.Playing());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !form->player.Playing(); }, 5000));
     EXPECT_EQ(Focused(), "FlatRootButtonDb");
 }
 

@@ -92,7 +92,7 @@ TEST_F(FormWindowTest, MouseChoicesShowAndSound) {
 TEST_F(FormWindowTest, CloseBoxWaitsForTheArpeggioThenTheWindowClosesByItself) {
     Open("Engels", "Guitar");
     ClickOn(form->FlatRootButtons[0]);
-    ASSERT_TRUE(form->playing);
+    ASSERT_TRUE(form->player.Playing());
     EXPECT_FALSE(W(form->FlatRootButtons[4])->isEnabled());
     EXPECT_TRUE(W(form->InfoButton)->isEnabled());
     EXPECT_FALSE(view->close());
@@ -160,13 +160,13 @@ TEST(FormWindowDialogTest, DeferredCloseWaitsForTheOpenSaveDialog) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
 
     form->window.Click(*form->FlatRootButtons[0]);
-    ASSERT_TRUE(form->playing);
+    ASSERT_TRUE(form->player.Playing());
     form->window.Click(*form->RememberButton);
     EXPECT_FALSE(view.close());
     bool dialogOutlivedTheArpeggio = false;
     QTimer::singleShot(4000, [&] {
         auto* box = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        dialogOutlivedTheArpeggio = box != nullptr && !form->playing && view.isVisible();
+        dialogOutlivedTheArpeggio = box != nullptr && !form->player.Playing() && view.isVisible();
         if (box != nullptr) {
             box->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(u"kept"_qs);
             static_cast<QDialog*>(box)->accept();
