@@ -92,7 +92,6 @@ def read_window(Atspi, GLib):
     if window is None:
         print("FAIL: the program never appeared on the accessibility bus")
         return 1
-    time.sleep(0.5)  # start-up restores the settings once the window shows
     failures = []
 
     def check(what, got, expected):
@@ -103,12 +102,19 @@ def read_window(Atspi, GLib):
     def has(node, state):
         return node.get_state_set().contains(state)
 
-    nodes = list(walk(window))
-    radios = [n for n in nodes if n.get_role() == Atspi.Role.RADIO_BUTTON]
+    def checked_radios(radios):
+        return sorted(n.get_name() for n in radios if has(n, Atspi.StateType.CHECKED))
+
+    # Start-up restores the settings once the window shows: wait for its language.
+    deadline = time.monotonic() + 20
+    while True:
+        nodes = list(walk(window))
+        radios = [n for n in nodes if n.get_role() == Atspi.Role.RADIO_BUTTON]
+        if "English" in checked_radios(radios) or time.monotonic() > deadline:
+            break
+        time.sleep(0.2)
     check("radio buttons", len(radios), 55)
-    check("checked radio buttons",
-          sorted(n.get_name() for n in radios if has(n, Atspi.StateType.CHECKED)),
-          ["C", "C", "English", "No Sound"])
+    check("checked radio buttons", checked_radios(radios), ["C", "C", "English", "No Sound"])
     unnamed = [n.get_role_name() for n in nodes
                if n.get_role() in (Atspi.Role.LABEL, Atspi.Role.IMAGE)
                and has(n, Atspi.StateType.VISIBLE) and not n.get_name()]
@@ -140,15 +146,27 @@ def read_window(Atspi, GLib):
                       if n.get_role() == Atspi.Role.RADIO_BUTTON and n.get_name() == name)
         Atspi.Accessible.get_action_iface(button).do_action(0)
 
+    line = "Chord F#m7:   F# - A - C# - E"
+    wanted = ["object:property-change:accessible-name", "object:text-changed:insert"]
+
+    def carrying_line():
+        return sorted({t for t, name, data in heard if line in (name, data)})
+
+    # Events arrive through the main loop: run it until both have come, or for 20 s.
     loop = GLib.MainLoop()
+    deadline = time.monotonic() + 20
+
+    def poll():
+        if carrying_line() == wanted or time.monotonic() > deadline:
+            loop.quit()
+            return False
+        return True
+
     press("F#")
     press("F#m7")
-    GLib.timeout_add(1500, loop.quit)
+    GLib.timeout_add(100, poll)
     loop.run()
-    line = "Chord F#m7:   F# - A - C# - E"
-    check("events carrying the new chord line",
-          sorted({t for t, name, data in heard if line in (name, data)}),
-          ["object:property-change:accessible-name", "object:text-changed:insert"])
+    check("events carrying the new chord line", carrying_line(), wanted)
     check("selected keys after F# and m7", selected(), ["F#3", "A3", "C#4", "E4"])
     return 1 if failures else 0
 
