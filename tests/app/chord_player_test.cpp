@@ -56,8 +56,8 @@ TEST_F(ChordPlayerTest, AnArpeggioClimbsTheMarkersOnTimeAndEndsATailLater) {
     loop.AdvanceBy(1199);
     EXPECT_TRUE(player->Playing()) << "it ends one step and 800 ms after its last note";
     loop.RunUntilIdle();
-    EXPECT_EQ(steps, (std::vector<std::string>{"start", "C@0", "E@100", "G@200", "Bb@300",
-                                               "end@1200"}));
+    EXPECT_EQ(steps,
+              (std::vector<std::string>{"start", "C@0", "E@100", "G@200", "Bb@300", "end@1200"}));
     EXPECT_EQ(midi.NotesOn(), (std::vector<int>{60, 64, 55, 58}));
     // Every note off, then the instrument again.
     ASSERT_GE(midi.Events().size(), 2u);
