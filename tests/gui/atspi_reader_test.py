@@ -31,8 +31,11 @@ def start_services(home):
     os.makedirs(f"{home}/run", mode=0o700)
     env.pop("QT_QPA_PLATFORM", None)
     read, write = os.pipe()
+    # Without -noreset the server resets whenever its last client leaves (the bus launcher
+    # does, at start), and a client connecting just then is refused.
     xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24",
-                             "-nolisten", "tcp"], pass_fds=[write], stderr=subprocess.DEVNULL)
+                             "-nolisten", "tcp", "-noreset"], pass_fds=[write],
+                            stderr=subprocess.DEVNULL)
     os.close(write)
     with os.fdopen(read) as displays:
         env["DISPLAY"] = ":" + displays.readline().strip()
