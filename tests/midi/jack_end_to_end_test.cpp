@@ -163,21 +163,29 @@ class NoDialogs final : public ui::Dialogs {
     void ShowAbout(const ui::AboutInfo&) override {}
 };
 
+// What a window needs besides its MIDI output: a Qt application and event loop, no dialogs,
+// settings and files in memory. The organ is the stored sound, so chords sound at once.
+struct WindowServices {
+    WindowServices() { settings.Set("Midi", "Hammond"); }
+
+    int argc = 1;
+    char name[22] = "midi_end_to_end_tests";
+    char* argv[2] = {name, nullptr};
+    QApplication application{argc, argv};
+    ui::qt::QtEventLoop loop;
+    NoDialogs dialogs;
+    MemorySettingsStore settings;
+    MemoryChordFileSystem files;
+};
+
 // The window on Qt's event loop with the real MIDI input: its markers follow the keyboard.
 TEST_F(JackEndToEnd, WindowMarkersFollowTheKeyboard) {
     auto keyboard = Keyboard("window-keys");
     ASSERT_TRUE(keyboard);
-    int argc = 1;
-    char name[] = "midi_end_to_end_tests";
-    char* argv[] = {name, nullptr};
-    QApplication application(argc, argv);
-    ui::qt::QtEventLoop loop;
+    WindowServices w;
+    auto& loop = w.loop;
     RecordingMidiOut midi;
-    NoDialogs dialogs;
-    MemorySettingsStore settings;
-    MemoryChordFileSystem files;
-    settings.Set("Midi", "Hammond");
-    auto form = BuildMainWindow({midi, loop, dialogs, settings, files, kMemoryHome});
+    auto form = BuildMainWindow({midi, loop, w.dialogs, w.settings, w.files, kMemoryHome});
     form->window.Show();
     RtMidiInput input([&loop](std::function<void()> task) { loop.Post(std::move(task)); });
     ASSERT_TRUE(form->ListenTo(input));
@@ -217,16 +225,9 @@ TEST_F(JackEndToEnd, WindowMarkersFollowTheKeyboard) {
 TEST_F(JackEndToEnd, SoundGoesToTheChosenInstrumentAndTheChoiceOutlivesTheWindow) {
     auto instrument = Instrument("stage-piano");
     ASSERT_TRUE(instrument);
-    int argc = 1;
-    char name[] = "midi_end_to_end_tests";
-    char* argv[] = {name, nullptr};
-    QApplication application(argc, argv);
-    ui::qt::QtEventLoop loop;
+    WindowServices w;
+    auto& settings = w.settings;
     RecordingMidiOut synth;
-    NoDialogs dialogs;
-    MemorySettingsStore settings;
-    MemoryChordFileSystem files;
-    settings.Set("Midi", "Hammond");
     settings.Set(OutputValueName, "stage-piano:in");
 
     // The next count messages of the kinds whose status bytes are in kinds, "STATUS DATA..."
@@ -262,7 +263,8 @@ TEST_F(JackEndToEnd, SoundGoesToTheChosenInstrumentAndTheChoiceOutlivesTheWindow
         const std::unique_ptr<RtMidiOutputPort> port = RtMidiOutputPort::Open();
         ASSERT_TRUE(port);
         RoutedMidiOut routed(synth, port.get());
-        auto form = BuildMainWindow({routed, loop, dialogs, settings, files, kMemoryHome, &routed});
+        auto form =
+            BuildMainWindow({routed, w.loop, w.dialogs, settings, w.files, kMemoryHome, &routed});
         form->window.Show();
         drain();  // the chord on show at start
         if (window == 1) {
