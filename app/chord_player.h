@@ -22,7 +22,7 @@ struct ShownTone {
 
 // Sounds the chord on show in the current sound mode. The organ holds every tone at once; an
 // arpeggio sounds one tone after another on the event loop's clock, says which one sounds,
-// and ends a tail later with every note off. Nothing is played while no mode has sound.
+// and ends a tail later with every note off. Without sound it only silences what sounds.
 class ChordPlayer {
   public:
     ChordPlayer(MidiOut& midi, ui::EventLoop& eventLoop);

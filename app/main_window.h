@@ -49,7 +49,6 @@ struct AppState {
     Inversion inversion = Inversion::RootPosition;
     bool showNoteNames = false;
     std::vector<ShownTone> tones;  // the chord's tones as placed, in chord-table order
-    SoundMode soundMode = SoundMode::NoSound;
     bool octaveHigher = false;
     Language language = Language::Dutch;
     DegreeKeys degreeKeys{};

@@ -46,10 +46,10 @@ void MainWindow::SetPlaybackLock(bool lock) {
 }
 
 void MainWindow::ApplySoundMode() {
-    state.soundMode = SoundModeFromButtons();
-    player.ChangeMode(state.soundMode);
-    StoreSoundMode(services_.settings, state.soundMode);
-    switch (state.soundMode) {
+    const SoundMode mode = SoundModeFromButtons();
+    player.ChangeMode(mode);
+    StoreSoundMode(services_.settings, mode);
+    switch (mode) {
         case SoundMode::NoSound:
             break;
         case SoundMode::HammondOrgan:

@@ -38,7 +38,7 @@ void MainWindow::SoundPlayedMessage(const MidiMessage& message) {
     const std::uint8_t data2 = message.data2 & 0x7F;
     const bool noteOn = message.Kind() == kNoteOnStatus && data2 > 0;
     if (noteOn) {
-        const std::optional<std::uint8_t> program = GeneralMidiProgram(state.soundMode);
+        const std::optional<std::uint8_t> program = GeneralMidiProgram(player.Mode());
         if (!program) {
             return;
         }
@@ -63,7 +63,7 @@ void MainWindow::ShowPlayedChord(const NamedChord& chord) {
     const auto& column = state.spelling == Spelling::Sharp ? SharpRootButtons : FlatRootButtons;
     window.SetChecked(*column[static_cast<std::size_t>(chord.rootPitchClass)], true);
     window.SetChecked(*VariationButton(chord.type), true);
-    if (!IsArpeggio(state.soundMode)) {
+    if (!IsArpeggio(player.Mode())) {
         InversionSelector->selectedItem = static_cast<int>(chord.inversion);
     }
     // The player is sounding the chord already: the refresh must not play it again.

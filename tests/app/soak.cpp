@@ -103,7 +103,7 @@ class Session {
     // Runs one action; the failure found by the checks after it, if any.
     std::optional<std::string> Step(std::uint32_t a) {
         const std::uint32_t p = ParamOf(a);
-        const bool noSoundBefore = form_->state.soundMode == SoundMode::NoSound;
+        const bool noSoundBefore = form_->player.Mode() == SoundMode::NoSound;
         const std::size_t eventsBefore = midi_.Events().size();
         std::optional<std::string> failure;
         switch (KindOf(a)) {
@@ -234,7 +234,7 @@ class Session {
             return "a requested close never happened";
         }
         const auto& events = midi_.Events();
-        if (noSoundBefore && f.state.soundMode == SoundMode::NoSound) {
+        if (noSoundBefore && f.player.Mode() == SoundMode::NoSound) {
             for (std::size_t i = eventsBefore; i < events.size(); ++i) {
                 if (events[i].IsNoteOn()) {
                     return "a note-on went out with no sound chosen";

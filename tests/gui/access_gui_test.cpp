@@ -120,7 +120,7 @@ TEST_F(AccessTest, TabFollowsTheWindowTopToBottomAndArrowsChooseAsClicks) {
                              Name(W(form->LanguageButton(form->state.language))),
                              "InfoButton",
                              "RememberButton",
-                             Name(W(form->SoundModeButton(form->state.soundMode))),
+                             Name(W(form->SoundModeButton(form->player.Mode()))),
                              "OctaveHigherCheck",
                              "FlatRootButtonC"};
         if (!form->InversionSelector->visible) {  // arpeggios play in root position only
