@@ -15,9 +15,10 @@
 #include "midi/midi_sources.h"
 #include "midi/routed_midi_out.h"
 #include "midi/sound_mode.h"
-#include "settings/chord_list.h"
+#include "progression/progression.h"
 #include "theory/chord.h"
 #include "theory/chord_naming.h"
+#include "theory/chord_value.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/event_loop.h"
@@ -52,8 +53,11 @@ struct AppState {
     bool octaveHigher = false;
     Language language = Language::Dutch;
     DegreeKeys degreeKeys{};
-    bool suppressNextPlay = false;
 };
+
+// Whether a selection sounds the chord: a click does; a chord the player is sounding already,
+// or the one shown at start-up, does not.
+enum class PlayPolicy { Sound, Silent };
 
 inline constexpr int kRootButtonCount = 12;
 
@@ -128,12 +132,19 @@ class MainWindow {
 
     // Start-up and remembered chords.
     bool startupDone = false;
-    ChordList rememberedChords;
+    Progression rememberedChords;
     std::string lastSaveFolder;
 
-    // Selection and refresh.
+    // Selection and refresh. Every chord is chosen through SelectChord: a click (read from the
+    // controls by HandleSelection), a chord played on a MIDI keyboard, a row of the chord list.
+    // It checks the chord's buttons and refreshes from the value, never reading them back.
+    // While an arpeggio locks the controls, the last chord asked for waits for the lock's end.
     void HandleSelection();
-    void Refresh(KeyNumber root, Spelling spelling);
+    void SelectFromControls(PlayPolicy play);
+    void SelectChord(const ChordValue& chord, PlayPolicy play);
+    // The chord on show; none before a root and a type are chosen.
+    std::optional<ChordValue> CurrentChord() const;
+    void Refresh(KeyNumber root, Spelling spelling, PlayPolicy play);
     void RelabelVariations(const std::string& rootName);
     void ShowChord();
     void UpdateInversionAvailability(bool allow);
@@ -169,7 +180,6 @@ class MainWindow {
     bool ListenTo(MidiIn& midiIn);  // false when there is no MIDI system
     void OnPlayedMessage(const MidiMessage& message);
     void ShowPlayedChord(const NamedChord& chord);
-    void ShowDeferredPlayedChord();
 
     // Where sound goes: the built-in synth (empty) or a MIDI destination.
     void ChooseOutput(const std::string& destination);
@@ -195,6 +205,7 @@ class MainWindow {
     void CreateControls();
     void AttachHandlers();
     void FinishArpeggio();
+    void SelectDeferredChord();
     // Closes the device and asks the window to close once the current event is handled.
     void CloseDeferred();
     // A modal dialog is open for its lifetime: a close that comes due meanwhile waits for it,
@@ -217,8 +228,10 @@ class MainWindow {
 
     Services services_;
     std::unique_ptr<PlayedKeys> playedKeys_;
-    std::optional<NamedChord> deferredPlayedChord_;  // named while an arpeggio held the lock
-    int liveProgram_ = -1;                           // last program sent on the live channel
+    // Asked for while an arpeggio held the lock.
+    std::optional<std::pair<ChordValue, PlayPolicy>> deferredChord_;
+    bool startingUp_ = false;            // the start-up sequence is running: nothing is played
+    int liveProgram_ = -1;               // last program sent on the live channel
     std::shared_ptr<MainWindow*> self_;  // scheduled tasks hold a weak reference to this
 };
 

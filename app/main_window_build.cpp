@@ -3,7 +3,7 @@
 
 #include "app/main_window.h"
 #include "app/main_window_layout.h"
-#include "app/played_keys.h"
+#include "practice/played_keys.h"
 
 namespace vorlane {
 

@@ -4,7 +4,7 @@
 namespace vorlane {
 
 void MainWindow::ResetRememberedChords() {
-    rememberedChords = ChordList::ForLanguage(LanguageFromButtons());
+    rememberedChords.Clear();
     RememberButton->enabled = true;
     SaveButton->enabled = false;
     RememberButton->visible = true;
@@ -14,8 +14,10 @@ void MainWindow::ResetRememberedChords() {
 void MainWindow::RememberChord() {
     // One selection can be remembered once; the next selection enables the button again.
     RememberButton->enabled = false;
-    SaveButton->enabled = true;
-    rememberedChords.Append(ChordLineLabel->text);
+    if (const std::optional<ChordValue> chord = CurrentChord()) {
+        rememberedChords.Append(*chord);
+    }
+    SaveButton->enabled = !rememberedChords.Empty();
 }
 
 void MainWindow::SaveChords() {
@@ -35,7 +37,8 @@ void MainWindow::SaveChords() {
     }
     // The file is replaced only once it has been written completely, so a failed save leaves
     // an existing file as it was; the list stays for another try.
-    if (!WriteChordFile(files, saveDialog.fileName, rememberedChords)) {
+    if (!WriteChordFile(files, saveDialog.fileName, rememberedChords.Chords(),
+                        LanguageFromButtons())) {
         services_.dialogs.ShowError(window.caption, saveErrorText);
         return;
     }

@@ -17,14 +17,15 @@ void MainWindow::OnFirstShow() {
         return;  // a later show (after minimising, say) changes nothing
     }
     startupDone = true;
-    state.suppressNextPlay = true;
+    startingUp_ = true;
     closeRequested = false;
     LoadSettings();
     ApplyLanguage();
     services_.midi.Open();
     saveDialog.initialFolder = DefaultChordFolder(services_.homeFolder);
     lastSaveFolder.clear();
-    HandleSelection();
+    SelectFromControls(PlayPolicy::Silent);  // the chord on show is not played
+    startingUp_ = false;
     ResetRememberedChords();
     window.caption = productName + " " + std::string{VersionText};
     UpdateInversionAvailability(true);

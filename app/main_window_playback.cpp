@@ -24,7 +24,7 @@ void MainWindow::PlayCurrentChord() {
 void MainWindow::FinishArpeggio() {
     HidePlayMarker();
     SetPlaybackLock(false);
-    ShowDeferredPlayedChord();
+    SelectDeferredChord();
     if (closeRequested) {
         if (openDialogs > 0) {
             closeDue = true;
@@ -54,12 +54,12 @@ void MainWindow::ApplySoundMode() {
             break;
         case SoundMode::HammondOrgan:
             UpdateInversionAvailability(true);
-            PlayCurrentChord();  // also while start-up keeps the refresh silent
+            PlayCurrentChord();  // also during start-up
             break;
         case SoundMode::PianoArpeggio:
             // The inversion is tested before the selector is put back to root position, so
             // switching to piano with an inversion chosen plays nothing.
-            if (!state.suppressNextPlay && SelectedInversion() == Inversion::RootPosition) {
+            if (!startingUp_ && SelectedInversion() == Inversion::RootPosition) {
                 services_.eventLoop.RepaintChangesNow();
                 PlayCurrentChord();
             }
@@ -67,7 +67,7 @@ void MainWindow::ApplySoundMode() {
             break;
         case SoundMode::GuitarArpeggio:
             UpdateInversionAvailability(false);
-            if (!state.suppressNextPlay && SelectedInversion() == Inversion::RootPosition) {
+            if (!startingUp_ && SelectedInversion() == Inversion::RootPosition) {
                 services_.eventLoop.RepaintChangesNow();
                 PlayCurrentChord();
             }
@@ -79,7 +79,7 @@ void MainWindow::ApplySoundMode() {
 void MainWindow::ApplyOctave() {
     state.octaveHigher = OctaveHigherCheck->checked;
     StoreOctave(services_.settings, state.octaveHigher);
-    if (!state.suppressNextPlay) {
+    if (!startingUp_) {
         services_.eventLoop.RepaintChangesNow();
         PlayCurrentChord();
     }

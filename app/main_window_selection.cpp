@@ -1,5 +1,7 @@
 #include "app/main_window.h"
 
+#include <utility>
+
 namespace vorlane {
 
 namespace {
@@ -22,33 +24,81 @@ Inversion MainWindow::SelectedInversion() const {
 }
 
 void MainWindow::HandleSelection() {
-    // Whatever fired, the whole selection is read again and every output recomputed from it.
-    state.chordType.reset();
+    SelectFromControls(PlayPolicy::Sound);
+}
+
+void MainWindow::SelectFromControls(PlayPolicy play) {
+    // Whatever fired, the whole selection is read from the controls; a full chord then goes
+    // the one way every chord goes.
+    std::optional<ChordType> type;
     for (ChordType t : AllChordTypes) {
         if (VariationButton(t)->checked) {
-            state.chordType = t;
+            type = t;
             break;
         }
     }
-    state.inversion = SelectedInversion();
-    state.showNoteNames = NotesOnPianoCheck->checked;
-
-    auto refreshFor = [this](const std::array<ui::Control*, kRootButtonCount>& buttons,
-                             Spelling spelling) {
-        for (int p = 0; p < kRootButtonCount; ++p) {
-            const ui::Control* b = buttons[Index(p)];
-            if (b->checked) {
-                RelabelVariations(b->text);
-                Refresh(p + 1, spelling);
-                return true;
+    std::optional<std::pair<KeyNumber, Spelling>> root;
+    for (Spelling spelling : {Spelling::Flat, Spelling::Sharp}) {
+        const auto& column = spelling == Spelling::Sharp ? SharpRootButtons : FlatRootButtons;
+        for (int p = 0; p < kRootButtonCount && !root; ++p) {
+            if (column[Index(p)]->checked) {
+                root.emplace(p + 1, spelling);
             }
         }
-        return false;
-    };
-    if (!refreshFor(FlatRootButtons, Spelling::Flat)) {
-        refreshFor(SharpRootButtons, Spelling::Sharp);
+        if (root) {
+            break;
+        }
+    }
+    if (root && type) {
+        SelectChord({root->first, root->second, *type, SelectedInversion()}, play);
+        return;
+    }
+    // Only while the window is built: a root without a type shows the root alone.
+    state.chordType = type;
+    state.inversion = SelectedInversion();
+    state.showNoteNames = NotesOnPianoCheck->checked;
+    if (root) {
+        RelabelVariations(std::string{NoteName(root->first, root->second)});
+        Refresh(root->first, root->second, play);
     }
     RememberButton->enabled = true;
+}
+
+void MainWindow::SelectChord(const ChordValue& chord, PlayPolicy play) {
+    if (player.Playing()) {
+        deferredChord_.emplace(chord, play);
+        return;
+    }
+    const auto& column = chord.spelling == Spelling::Sharp ? SharpRootButtons : FlatRootButtons;
+    window.SetChecked(*column[Index(chord.root - 1)], true);
+    window.SetChecked(*VariationButton(chord.type), true);
+    // An arpeggio mode holds the selector at root position.
+    if (!IsArpeggio(player.Mode())) {
+        InversionSelector->selectedItem = static_cast<int>(chord.inversion);
+    }
+    state.chordType = chord.type;
+    state.inversion = IsArpeggio(player.Mode()) ? Inversion::RootPosition : chord.inversion;
+    state.showNoteNames = NotesOnPianoCheck->checked;
+    RelabelVariations(std::string{NoteName(chord.root, chord.spelling)});
+    Refresh(chord.root, chord.spelling, play);
+    RememberButton->enabled = true;
+}
+
+std::optional<ChordValue> MainWindow::CurrentChord() const {
+    const KeyNumber root = state.degreeKeys[1];
+    if (root < kLowestKey || !state.chordType) {
+        return std::nullopt;
+    }
+    return ChordValue{root, state.spelling, *state.chordType, state.inversion};
+}
+
+void MainWindow::SelectDeferredChord() {
+    if (closeRequested) {
+        return;
+    }
+    if (auto deferred = std::exchange(deferredChord_, std::nullopt)) {
+        SelectChord(deferred->first, deferred->second);
+    }
 }
 
 void MainWindow::RelabelVariations(const std::string& rootName) {
@@ -57,7 +107,7 @@ void MainWindow::RelabelVariations(const std::string& rootName) {
     }
 }
 
-void MainWindow::Refresh(KeyNumber root, Spelling spelling) {
+void MainWindow::Refresh(KeyNumber root, Spelling spelling, PlayPolicy play) {
     CompatibleLineLabel->text = BuildCompatibleLine(compatibleCaption, root, spelling);
     state.spelling = spelling;
     state.degreeKeys = ComputeDegreeKeys(root);
@@ -65,14 +115,12 @@ void MainWindow::Refresh(KeyNumber root, Spelling spelling) {
     ScaleLineLabel->textColour = ui::Rgb{0, 0, 0};
     ShowChord();
 
-    if (state.suppressNextPlay) {
-        state.suppressNextPlay = false;
+    if (play == PlayPolicy::Silent) {
         return;
     }
     // Paint the new chord before it sounds.
     services_.eventLoop.RepaintChangesNow();
     PlayCurrentChord();
-    state.suppressNextPlay = false;
 }
 
 void MainWindow::UpdateInversionAvailability(bool allow) {

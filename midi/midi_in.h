@@ -1,19 +1,10 @@
 #pragma once
 
-#include <cstdint>
 #include <functional>
 
+#include "midi/midi_message.h"
+
 namespace vorlane {
-
-// One channel message as a MIDI source sent it (running status already expanded).
-struct MidiMessage {
-    std::uint8_t status = 0;
-    std::uint8_t data1 = 0;
-    std::uint8_t data2 = 0;
-
-    int Kind() const { return status & 0xF0; }
-    int Channel() const { return status & 0x0F; }
-};
 
 // What is played on the connected MIDI sources (keyboards), delivered on the GUI thread.
 class MidiIn {

@@ -4,16 +4,6 @@
 
 namespace vorlane {
 
-namespace {
-
-constexpr std::uint8_t kAllNotesOffController = 123;
-
-std::uint8_t OnChannel(std::uint8_t kind, std::uint8_t channel) {
-    return static_cast<std::uint8_t>(kind | (channel & 0x0F));
-}
-
-}  // namespace
-
 RoutedMidiOut::RoutedMidiOut(MidiOut& synth, MidiOutPort* port) : synth_(synth), port_(port) {}
 
 void RoutedMidiOut::Open() {
@@ -44,46 +34,15 @@ void RoutedMidiOut::Close() {
     open_ = false;
 }
 
-void RoutedMidiOut::ProgramChange(std::uint8_t program) {
-    if (open_) {
-        programs_[0] = program;
-        if (!ToDestination({kProgramChangeStatus, program, 0})) {
-            synth_.ProgramChange(program);
-        }
+void RoutedMidiOut::Send(const MidiMessage& message) {
+    if (!open_) {
+        return;
     }
-}
-
-void RoutedMidiOut::NoteOn(std::uint8_t note, std::uint8_t velocity) {
-    if (open_ && !ToDestination({kNoteOnStatus, note, velocity})) {
-        synth_.NoteOn(note, velocity);
+    if (message.Kind() == kProgramChangeStatus) {
+        programs_[static_cast<std::size_t>(message.Channel())] = message.data1;
     }
-}
-
-void RoutedMidiOut::ChannelNoteOn(std::uint8_t channel, std::uint8_t note, std::uint8_t velocity) {
-    if (open_ && !ToDestination({OnChannel(kNoteOnStatus, channel), note, velocity})) {
-        synth_.ChannelNoteOn(channel, note, velocity);
-    }
-}
-
-void RoutedMidiOut::ChannelNoteOff(std::uint8_t channel, std::uint8_t note) {
-    if (open_ && !ToDestination({OnChannel(kNoteOffStatus, channel), note, 0})) {
-        synth_.ChannelNoteOff(channel, note);
-    }
-}
-
-void RoutedMidiOut::ChannelProgramChange(std::uint8_t channel, std::uint8_t program) {
-    if (open_) {
-        programs_[channel & 0x0F] = program;
-        if (!ToDestination({OnChannel(kProgramChangeStatus, channel), program, 0})) {
-            synth_.ChannelProgramChange(channel, program);
-        }
-    }
-}
-
-void RoutedMidiOut::ChannelControlChange(std::uint8_t channel, std::uint8_t controller,
-                                         std::uint8_t value) {
-    if (open_ && !ToDestination({OnChannel(kControlChangeStatus, channel), controller, value})) {
-        synth_.ChannelControlChange(channel, controller, value);
+    if (!ToDestination(message)) {
+        synth_.Send(message);
     }
 }
 
@@ -129,9 +88,9 @@ bool RoutedMidiOut::ToDestination(const MidiMessage& message) {
     const std::size_t channel = std::size_t(message.Channel());
     channelsUsed_.set(channel);
     if (message.Kind() == kNoteOnStatus) {
-        sounding_[channel].set(message.data1 & 0x7F, message.data2 != 0);
+        sounding_[channel].set(message.data1 & kDataMask, message.data2 != 0);
     } else if (message.Kind() == kNoteOffStatus) {
-        sounding_[channel].reset(message.data1 & 0x7F);
+        sounding_[channel].reset(message.data1 & kDataMask);
     } else if (message.Kind() == kControlChangeStatus && message.data1 == kSustainController) {
         sustained_.set(channel, message.data2 >= 64);
     }
@@ -152,8 +111,8 @@ bool RoutedMidiOut::Attach() {
     if (open_) {
         // The instrument follows the sound mode from the first note it gets.
         for (std::uint8_t channel = 0; channel < 16; ++channel) {
-            if (programs_[channel] && !ToDestination({OnChannel(kProgramChangeStatus, channel),
-                                                      *programs_[channel], 0})) {
+            if (programs_[channel] &&
+                !ToDestination(ProgramChangeMessage(channel, *programs_[channel]))) {
                 break;
             }
         }
@@ -173,11 +132,11 @@ void RoutedMidiOut::SilenceDestination() {
     // A held sustain pedal would keep the released notes ringing, so it is lifted first.
     for (std::uint8_t channel = 0; channel < 16; ++channel) {
         if (sustained_.test(channel)) {
-            port_->Send({OnChannel(kControlChangeStatus, channel), kSustainController, 0});
+            port_->Send(ControlChangeMessage(channel, kSustainController, 0));
         }
         for (std::uint8_t note = 0; note < 128; ++note) {
             if (sounding_[channel].test(note)) {
-                port_->Send({OnChannel(kNoteOffStatus, channel), note, 0});
+                port_->Send(NoteOffMessage(channel, note));
             }
         }
         sounding_[channel].reset();
@@ -185,7 +144,7 @@ void RoutedMidiOut::SilenceDestination() {
     sustained_.reset();
     for (std::uint8_t channel = 0; channel < 16; ++channel) {
         if (channelsUsed_.test(channel)) {
-            port_->Send({OnChannel(kControlChangeStatus, channel), kAllNotesOffController, 0});
+            port_->Send(ControlChangeMessage(channel, kAllNotesOffController, 0));
         }
     }
 }
@@ -198,11 +157,7 @@ void RoutedMidiOut::RestorePrograms() {
         if (!programs_[channel]) {
             continue;
         }
-        if (channel == 0) {
-            synth_.ProgramChange(*programs_[channel]);
-        } else {
-            synth_.ChannelProgramChange(channel, *programs_[channel]);
-        }
+        synth_.Send(ProgramChangeMessage(channel, *programs_[channel]));
     }
 }
 

@@ -22,13 +22,7 @@ class RoutedMidiOut final : public MidiOut {
     void Open() override;
     void AllNotesOff() override;
     void Close() override;
-    void ProgramChange(std::uint8_t program) override;
-    void NoteOn(std::uint8_t note, std::uint8_t velocity) override;
-    void ChannelNoteOn(std::uint8_t channel, std::uint8_t note, std::uint8_t velocity) override;
-    void ChannelNoteOff(std::uint8_t channel, std::uint8_t note) override;
-    void ChannelProgramChange(std::uint8_t channel, std::uint8_t program) override;
-    void ChannelControlChange(std::uint8_t channel, std::uint8_t controller,
-                              std::uint8_t value) override;
+    void Send(const MidiMessage& message) override;
 
     // The chosen destination; empty for the built-in synth.
     const std::string& Choice() const { return choice_; }

@@ -47,8 +47,9 @@ bool CreateFolderWithParents(ChordFileSystem& fileSystem, std::string_view path)
            fileSystem.CreateDirectory(path);
 }
 
-bool WriteChordFile(ChordFileSystem& fileSystem, std::string_view path, const ChordList& list) {
-    return fileSystem.ReplaceFile(path, ChordFileBytes(list));
+bool WriteChordFile(ChordFileSystem& fileSystem, std::string_view path,
+                    std::span<const ChordValue> chords, Language language) {
+    return fileSystem.ReplaceFile(path, ChordListFileBytes(chords, language));
 }
 
 }  // namespace vorlane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -24,7 +25,8 @@ std::string FallbackChordFolder(std::string_view homeFolder);
 // trailing "/" is ignored; the root and existing directories succeed as they are.
 bool CreateFolderWithParents(ChordFileSystem& fileSystem, std::string_view path);
 
-// Encodes the list's text for the file and writes it, replacing any file at the path.
-bool WriteChordFile(ChordFileSystem& fileSystem, std::string_view path, const ChordList& list);
+// Writes the chords as a saved list in the language, replacing any file at the path.
+bool WriteChordFile(ChordFileSystem& fileSystem, std::string_view path,
+                    std::span<const ChordValue> chords, Language language);
 
 }  // namespace vorlane

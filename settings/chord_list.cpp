@@ -13,28 +13,25 @@ constexpr std::string_view FullUnderline = "=========================";
 
 }  // namespace
 
-ChordList::ChordList(std::string_view header) {
-    text_.append(header).append(LineEnd);
-    text_.append(ChordListUnderline(header)).append(LineEnd);
-    text_.append(LineEnd);
-}
-
-ChordList ChordList::ForLanguage(Language language) {
-    return ChordList(TextsFor(language).chordListHeader);
-}
-
-void ChordList::Append(std::string_view chordLine) {
-    text_.append(chordLine).append(LineEnd);
-    ++chordCount_;
-}
-
 std::string ChordListUnderline(std::string_view header) {
     const std::size_t length = std::min(Utf8CharacterCount(header), FullUnderline.size());
     return std::string(FullUnderline.substr(0, length));
 }
 
-std::string ChordFileBytes(const ChordList& list) {
-    return EncodeWindows1252(list.Text());
+std::string ChordListText(std::span<const ChordValue> chords, Language language) {
+    const LanguageTexts& texts = TextsFor(language);
+    std::string text;
+    text.append(texts.chordListHeader).append(LineEnd);
+    text.append(ChordListUnderline(texts.chordListHeader)).append(LineEnd);
+    text.append(LineEnd);
+    for (const ChordValue& chord : chords) {
+        text.append(ChordLine(texts.chordCaption, chord)).append(LineEnd);
+    }
+    return text;
+}
+
+std::string ChordListFileBytes(std::span<const ChordValue> chords, Language language) {
+    return EncodeWindows1252(ChordListText(chords, language));
 }
 
 }  // namespace vorlane

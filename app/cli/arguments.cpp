@@ -91,7 +91,7 @@ std::optional<std::string> SetInversion(std::string_view value, CliRequest& requ
         return "unknown inversion " + Quoted(value) +
                "; accepted: 0 (root position), 1 (first), 2 (second)";
     }
-    request.inversion = static_cast<Inversion>(*number);
+    request.chord.inversion = static_cast<Inversion>(*number);
     return std::nullopt;
 }
 
@@ -99,13 +99,13 @@ std::optional<std::string> SetInversion(std::string_view value, CliRequest& requ
 std::optional<std::string> SetRoot(std::string_view caption, bool sharp, CliRequest& request) {
     for (KeyNumber k = 1; k <= kRootCount; ++k) {
         if (IsNatural(k) && caption == FlatNoteNames[k]) {
-            request.root = k;
-            request.spelling = sharp ? Spelling::Sharp : Spelling::Flat;
+            request.chord.root = k;
+            request.chord.spelling = sharp ? Spelling::Sharp : Spelling::Flat;
             return std::nullopt;
         }
         if (caption == FlatNoteNames[k] || caption == SharpNoteNames[k]) {
-            request.root = k;
-            request.spelling = caption == FlatNoteNames[k] ? Spelling::Flat : Spelling::Sharp;
+            request.chord.root = k;
+            request.chord.spelling = caption == FlatNoteNames[k] ? Spelling::Flat : Spelling::Sharp;
             return std::nullopt;
         }
     }
@@ -115,12 +115,12 @@ std::optional<std::string> SetRoot(std::string_view caption, bool sharp, CliRequ
 std::optional<std::string> SetType(std::string_view text, CliRequest& request) {
     if (const std::optional<int> number = DecimalNumber(text, 2)) {
         if (const std::optional<ChordType> type = ChordTypeNumbered(*number)) {
-            request.type = *type;
+            request.chord.type = *type;
             return std::nullopt;
         }
     }
     if (const std::optional<ChordType> type = ChordTypeByName(text)) {
-        request.type = *type;
+        request.chord.type = *type;
         return std::nullopt;
     }
     return "unknown chord type " + Quoted(text) +

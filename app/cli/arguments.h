@@ -9,17 +9,15 @@
 #include "i18n/language_texts.h"
 #include "theory/chord.h"
 #include "theory/chord_types.h"
+#include "theory/chord_value.h"
 #include "theory/notes.h"
 
 namespace vorlane::cli {
 
 // One chord look-up as the command line asked for it.
 struct CliRequest {
-    KeyNumber root = 1;
-    Spelling spelling = Spelling::Flat;
-    ChordType type = ChordType::Major;
+    ChordValue chord;
     Language language = Language::English;
-    Inversion inversion = Inversion::RootPosition;
     bool octaveHigher = false;
 };
 

@@ -155,11 +155,11 @@ int RunIdentify(std::span<const std::string_view> args, std::ostream& out, std::
         return kExitNoChord;
     }
     CliRequest request;
-    request.root = RootKeyOf(chord->rootPitchClass);
-    request.spelling = options.spelling;
-    request.type = chord->type;
+    request.chord.root = RootKeyOf(chord->rootPitchClass);
+    request.chord.spelling = options.spelling;
+    request.chord.type = chord->type;
     request.language = options.language;
-    request.inversion = chord->inversion;
+    request.chord.inversion = chord->inversion;
     request.octaveHigher = options.octaveHigher;
     out << ComposeLookup(request);
     return kExitSuccess;

@@ -9,8 +9,8 @@
 #include "app/cli/identify.h"
 #include "app/cli/lookup.h"
 #include "app/cli/thread_event_loop.h"
-#include "app/played_keys.h"
 #include "midi/rtmidi/rtmidi_input.h"
+#include "practice/played_keys.h"
 
 namespace vorlane::cli {
 

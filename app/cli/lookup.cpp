@@ -10,13 +10,12 @@ namespace vorlane::cli {
 
 std::string ComposeLookup(const CliRequest& request) {
     const LanguageTexts& texts = TextsFor(request.language);
-    const DegreeKeys degreeKeys = ComputeDegreeKeys(request.root);
-    const std::vector<PlacedTone> tones =
-        PlaceChordTones(request.type, degreeKeys, request.inversion);
+    const ChordValue& chord = request.chord;
+    const std::vector<PlacedTone> tones = PlaceChord(chord);
 
-    std::string out = BuildScaleLine(texts.scaleCaption, request.root, request.spelling) + "\n";
-    out += BuildCompatibleLine(texts.compatibleCaption, request.root, request.spelling) + "\n";
-    out += BuildChordLine(texts.chordCaption, request.type, degreeKeys, request.spelling) + "\n";
+    std::string out = BuildScaleLine(texts.scaleCaption, chord.root, chord.spelling) + "\n";
+    out += BuildCompatibleLine(texts.compatibleCaption, chord.root, chord.spelling) + "\n";
+    out += ChordLine(texts.chordCaption, chord) + "\n";
     out += "Keys:";
     for (const PlacedTone& tone : tones) {
         out += " " + std::to_string(tone.key);

@@ -168,7 +168,7 @@ std::vector<double> NoteLatencies(FluidSynthMidiOut& synth, Monitor& monitor, bo
         monitor.Arm();
         const auto start = Clock::now();
         if (live) {
-            synth.ChannelNoteOn(kLiveChannel, 72, kFullVelocity);
+            synth.Send(NoteOnMessage(kLiveChannel, 72, kFullVelocity));
         } else {
             synth.NoteOn(72, kFullVelocity);
         }
@@ -192,7 +192,7 @@ void MeasureLiveLatency(const Args& args, Monitor& monitor) {
     if (!synth.AudioRunning()) {
         return;
     }
-    synth.ChannelProgramChange(kLiveChannel, 0);
+    synth.Send(ProgramChangeMessage(kLiveChannel, 0));
     const auto latencies = NoteLatencies(synth, monitor, false, true);
     if (!latencies.empty()) {
         Summary("  live note on channel 2, driver running", latencies, "ms");

@@ -7,12 +7,6 @@
 #include "midi/fluidsynth/synth_engine.h"
 
 namespace vorlane {
-namespace {
-
-constexpr std::uint8_t kDataMask = 0x7F;
-
-}  // namespace
-
 std::vector<std::string> DefaultSoundFonts() {
     const std::string folder = "/usr/share/sounds/sf2/";
     return {folder + "default-GM.sf2", folder + "FluidR3_GM.sf2", folder + "TimGM6mb.sf2"};
@@ -70,41 +64,19 @@ void FluidSynthMidiOut::AllNotesOff() {
     }
 }
 
-void FluidSynthMidiOut::ProgramChange(std::uint8_t program) {
-    if (core_ != nullptr) {
-        core_->ProgramChange(program & kDataMask);
+void FluidSynthMidiOut::Send(const MidiMessage& message) {
+    if (core_ == nullptr) {
+        return;
     }
-}
-
-void FluidSynthMidiOut::NoteOn(std::uint8_t note, std::uint8_t velocity) {
-    if (core_ != nullptr) {
-        core_->NoteOn(note & kDataMask, velocity & kDataMask);
+    const std::uint8_t data1 = message.data1 & kDataMask;
+    const std::uint8_t data2 = message.data2 & kDataMask;
+    if (message.Channel() == kChordChannel && message.Kind() == kProgramChangeStatus) {
+        core_->ProgramChange(data1);
+    } else if (message.Channel() == kChordChannel && message.IsNoteOn()) {
+        core_->NoteOn(data1, data2);
+    } else {
+        core_->ChannelMessage(message.status, data1, data2);
     }
-}
-
-void FluidSynthMidiOut::SendChannelMessage(std::uint8_t status, std::uint8_t data1,
-                                           std::uint8_t data2) {
-    if (core_ != nullptr) {
-        core_->ChannelMessage(status, data1 & kDataMask, data2 & kDataMask);
-    }
-}
-
-void FluidSynthMidiOut::ChannelNoteOn(std::uint8_t channel, std::uint8_t note,
-                                      std::uint8_t velocity) {
-    SendChannelMessage(kNoteOnStatus | (channel & 0x0F), note, velocity);
-}
-
-void FluidSynthMidiOut::ChannelNoteOff(std::uint8_t channel, std::uint8_t note) {
-    SendChannelMessage(kNoteOffStatus | (channel & 0x0F), note, 0);
-}
-
-void FluidSynthMidiOut::ChannelProgramChange(std::uint8_t channel, std::uint8_t program) {
-    SendChannelMessage(kProgramChangeStatus | (channel & 0x0F), program, 0);
-}
-
-void FluidSynthMidiOut::ChannelControlChange(std::uint8_t channel, std::uint8_t controller,
-                                             std::uint8_t value) {
-    SendChannelMessage(kControlChangeStatus | (channel & 0x0F), controller, value);
 }
 
 FluidSynthMidiOut::State FluidSynthMidiOut::GetState() const {

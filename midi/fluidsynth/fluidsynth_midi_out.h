@@ -66,15 +66,10 @@ class FluidSynthMidiOut final : public MidiOut {
     void Open() override;
     void AllNotesOff() override;
     void Close() override;
-    void ProgramChange(std::uint8_t program) override;
-    void NoteOn(std::uint8_t note, std::uint8_t velocity) override;
-    // Live notes sound only once the synth is ready (none are queued while it loads); their
-    // program is kept for then.
-    void ChannelNoteOn(std::uint8_t channel, std::uint8_t note, std::uint8_t velocity) override;
-    void ChannelNoteOff(std::uint8_t channel, std::uint8_t note) override;
-    void ChannelProgramChange(std::uint8_t channel, std::uint8_t program) override;
-    void ChannelControlChange(std::uint8_t channel, std::uint8_t controller,
-                              std::uint8_t value) override;
+    // The chords' channel is queued while the synth loads and played when it is ready; live
+    // notes on other channels sound only once it is ready (none are queued while it loads),
+    // though their programs are kept for then.
+    void Send(const MidiMessage& message) override;
 
     State GetState() const;
     // Blocks until a background Open has finished; returns whether the synth is Ready.
@@ -94,8 +89,6 @@ class FluidSynthMidiOut final : public MidiOut {
     static bool WaitForBackgroundThreads(std::chrono::milliseconds limit);
 
   private:
-    void SendChannelMessage(std::uint8_t status, std::uint8_t data1, std::uint8_t data2);
-
     const FluidSynthOptions options_;
     std::shared_ptr<synth::SynthCore> core_;
     std::thread worker_;

@@ -9,7 +9,7 @@
 namespace vorlane::synth {
 namespace {
 
-constexpr int kChannel = 0;  // MIDI channel 1
+constexpr int kChannel = kChordChannel;
 constexpr std::size_t kMaxPendingNotes = 64;
 constexpr int kSettledPeriods = 3;
 constexpr int kStartGrace = 10;

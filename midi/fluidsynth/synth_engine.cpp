@@ -11,11 +11,12 @@
 #include <mutex>
 #include <string_view>
 
+#include "midi/midi_message.h"
+
 namespace vorlane::synth {
 namespace {
 
 constexpr int kVolumeController = 7;
-constexpr int kSustainController = 64;
 constexpr int kSostenutoController = 66;
 constexpr int kMaxMidiValue = 127;
 // The drivers of FluidSynth 2.3 that accept a render callback.

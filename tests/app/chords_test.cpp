@@ -38,7 +38,7 @@ TEST_F(FormTest, RememberSelectRememberSaveWritesTheExactFileInEachLanguage) {
         EXPECT_FALSE(form->SaveButton->enabled);
         EXPECT_TRUE(form->RememberButton->enabled);
         EXPECT_EQ(form->lastSaveFolder, kFolder + "/");
-        EXPECT_EQ(form->rememberedChords.ChordCount(), 0u);
+        EXPECT_EQ(form->rememberedChords.Size(), 0u);
         EXPECT_TRUE(dialogs.errors.empty());
     }
     EXPECT_EQ(dialogs.shownSaveDialogs[0].title, "Save Selected Chords");
@@ -53,7 +53,7 @@ TEST_F(FormTest, CancelChangesNothingAndTheNextDialogOffersNoName) {
     dialogs.saveAnswers.push_back(std::nullopt);
     Click(form->SaveButton);
     EXPECT_TRUE(form->SaveButton->enabled);
-    EXPECT_EQ(form->rememberedChords.ChordCount(), 1u);
+    EXPECT_EQ(form->rememberedChords.Size(), 1u);
     EXPECT_EQ(form->saveDialog.fileName, "");
     EXPECT_TRUE(form->lastSaveFolder.empty());
     // The default folder was created for the dialog.
@@ -63,7 +63,7 @@ TEST_F(FormTest, CancelChangesNothingAndTheNextDialogOffersNoName) {
 TEST_F(FormTest, FailedSaveKeepsEverythingAndReportsTheError) {
     Start();
     Click(form->RememberButton);
-    const std::string before = form->rememberedChords.Text();
+    const Progression before = form->rememberedChords;
     files.AddDirectory(kFolder + "/taken.txt");
     dialogs.saveAnswers.push_back(kFolder + "/taken.txt");              // a directory
     dialogs.saveAnswers.push_back(std::string{kHome} + "/gone/x.txt");  // a missing folder
@@ -73,7 +73,7 @@ TEST_F(FormTest, FailedSaveKeepsEverythingAndReportsTheError) {
     EXPECT_EQ(dialogs.errors[0].first, "Vorlane v4.1");
     EXPECT_EQ(dialogs.errors[0].second,
               "The selected Chords could not be saved. Please choose another file!");
-    EXPECT_EQ(form->rememberedChords.Text(), before);
+    EXPECT_TRUE(form->rememberedChords == before);
     EXPECT_TRUE(form->SaveButton->enabled);
     EXPECT_FALSE(form->RememberButton->enabled);
     EXPECT_TRUE(form->lastSaveFolder.empty());

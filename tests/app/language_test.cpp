@@ -40,7 +40,7 @@ TEST_F(FormTest, LanguageChangeResetsInversionReplaysAndDiscardsRememberedChords
     Click(Flat(9));
     form->window.ChooseItem(*form->InversionSelector, 2);
     Click(form->RememberButton);
-    ASSERT_EQ(form->rememberedChords.ChordCount(), 1u);
+    ASSERT_EQ(form->rememberedChords.Size(), 1u);
     midi.Clear();
     settings.ClearWrites();
 
@@ -49,7 +49,7 @@ TEST_F(FormTest, LanguageChangeResetsInversionReplaysAndDiscardsRememberedChords
     EXPECT_EQ(MarkedKeys(), (std::vector<KeyNumber>{10, 14, 17}));
     EXPECT_EQ(midi.NotesOn(), (std::vector<int>{57, 61, 64}));
     EXPECT_EQ(form->ChordLineLabel->text, "Accord A:   A - Db - E");
-    EXPECT_EQ(form->rememberedChords.ChordCount(), 0u);
+    EXPECT_EQ(form->rememberedChords.Size(), 0u);
     EXPECT_EQ(settings.Writes(),
               (std::vector<std::pair<std::string, std::string>>{{"Taal", "Frans"}}));
     EXPECT_TRUE(form->RememberButton->enabled);
@@ -58,7 +58,7 @@ TEST_F(FormTest, LanguageChangeResetsInversionReplaysAndDiscardsRememberedChords
     // Clicking the language already chosen applies, stores and discards again.
     Click(form->RememberButton);
     Click(form->FrenchButton);
-    EXPECT_EQ(form->rememberedChords.ChordCount(), 0u);
+    EXPECT_EQ(form->rememberedChords.Size(), 0u);
     EXPECT_EQ(settings.Writes().size(), 2u);
 }
 

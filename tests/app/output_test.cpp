@@ -143,9 +143,9 @@ TEST_F(OutputTest, AbsentOrVanishingDestinationFallsBackAndReturnsWithinTwoSecon
 TEST_F(OutputTest, LiveNotesFollowTheChoiceAndAHeldPedalIsLiftedWhenTheyLeave) {
     StartRouted("GeenMidi", "Synth:in");
     port.deliveries.clear();
-    routed.ChannelProgramChange(1, 0);
-    routed.ChannelControlChange(1, 64, 127);
-    routed.ChannelNoteOn(1, 60, 90);
+    routed.Send(ProgramChangeMessage(1, 0));
+    routed.Send(ControlChangeMessage(1, kSustainController, 127));
+    routed.Send(NoteOnMessage(1, 60, 90));
     midi.Clear();
     form->ChooseOutput("");
     EXPECT_EQ(At("Synth:in", 0), (Lines{"0: C1 0", "0: B1 64 127", "0: 91 60 90", "0: B1 64 0",

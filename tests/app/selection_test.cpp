@@ -200,5 +200,46 @@ TEST_F(SelectionTest, WithoutARootNothingChangesButRemember) {
     EXPECT_TRUE(NoteOns().empty());
 }
 
+// A chord value chosen from elsewhere (a list row, a played chord) shows as if its buttons had
+// been clicked, and sounds only when asked to.
+TEST_F(SelectionTest, AChosenValueChecksItsButtonsAndSoundsByItsPolicy) {
+    struct Case {
+        ChordValue chord;
+        PlayPolicy play;
+        std::string line;
+        std::vector<KeyNumber> keys;
+        std::vector<int> sounded;
+    };
+    const Case cases[] = {
+        {{2, Spelling::Sharp, ChordType::Minor7, Inversion::FirstInversion},
+         PlayPolicy::Sound,
+         "Chord C#m7:   C# - E - G# - B",
+         {14, 5, 9, 12},
+         {52, 56, 59, 61}},
+        {{3, Spelling::Flat, ChordType::Minor, Inversion::SecondInversion},
+         PlayPolicy::Silent,
+         "Chord Dm:   D - F - A",
+         {15, 18, 10},
+         {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        midi.Clear();
+        form->SelectChord(c.chord, c.play);
+        const auto& column =
+            c.chord.spelling == Spelling::Sharp ? form->SharpRootButtons : form->FlatRootButtons;
+        EXPECT_TRUE(column[std::size_t(c.chord.root - 1)]->checked);
+        EXPECT_TRUE(Variation(c.chord.type)->checked);
+        EXPECT_EQ(form->InversionSelector->selectedItem, static_cast<int>(c.chord.inversion));
+        EXPECT_EQ(form->ChordLineLabel->text, c.line);
+        EXPECT_EQ(MarkedKeys(), c.keys);
+        EXPECT_EQ(midi.NotesOn(), c.sounded);
+        EXPECT_EQ(form->CurrentChord(), c.chord);
+    }
+    // The same chord read back from the controls by a click is the same value.
+    Click(form->NotesOnPianoCheck);
+    EXPECT_EQ(form->CurrentChord(), cases[1].chord);
+}
+
 }  // namespace
 }  // namespace vorlane::testing

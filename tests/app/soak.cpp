@@ -77,6 +77,11 @@ struct Dialogs final : ui::Dialogs {
     }
 };
 
+// The remembered list as it would be saved now.
+std::string ListText(const MainWindow& f) {
+    return ChordListText(f.rememberedChords.Chords(), f.LanguageFromButtons());
+}
+
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
     std::size_t from = 0;
@@ -176,10 +181,10 @@ class Session {
         MainWindow& f = *form_;
         if (!c.enabled || !c.visible) {
             const std::string line = f.ChordLineLabel->text;
-            const std::string list = f.rememberedChords.Text();
+            const std::string list = ListText(f);
             const std::size_t events = midi_.Events().size();
             f.window.Click(c);
-            if (line != f.ChordLineLabel->text || list != f.rememberedChords.Text() ||
+            if (line != f.ChordLineLabel->text || list != ListText(f) ||
                 events != midi_.Events().size() || f.window.IsClosed()) {
                 return "a click on the disabled " + c.name + " did something";
             }
@@ -187,17 +192,17 @@ class Session {
         }
         if (&c == f.RememberButton) {
             const std::string line = f.ChordLineLabel->text;
-            const std::size_t count = f.rememberedChords.ChordCount();
+            const std::size_t count = f.rememberedChords.Size();
             f.window.Click(c);
-            const std::vector<std::string> lines = Lines(f.rememberedChords.Text());
-            if (f.rememberedChords.ChordCount() != count + 1 || lines.empty() ||
-                lines.back() != line) {
+            const std::vector<std::string> lines = Lines(ListText(f));
+            if (f.rememberedChords.Size() != count + 1 || lines.empty() || lines.back() != line) {
                 return "Remember did not append the chord line \"" + line + "\"";
             }
             return std::nullopt;
         }
         if (&c == f.SaveButton) {
-            const std::string bytes = ChordFileBytes(f.rememberedChords);
+            const std::string bytes =
+                ChordListFileBytes(f.rememberedChords.Chords(), f.LanguageFromButtons());
             const std::optional<std::string> before = files_.FileContent(kGoodPath);
             const int errors = dialogs_.errors;
             const Answer answer = dialogs_.answer;
@@ -272,9 +277,9 @@ class Session {
             }
         }
         // The remembered list reads back as header, underline, empty line and its entries.
-        const std::vector<std::string> lines = Lines(f.rememberedChords.Text());
+        const std::vector<std::string> lines = Lines(ListText(f));
         if (lines.size() < 3 || lines[1] != ChordListUnderline(lines[0]) || !lines[2].empty() ||
-            lines.size() - 3 != f.rememberedChords.ChordCount()) {
+            lines.size() - 3 != f.rememberedChords.Size()) {
             return "the remembered list does not parse back to its entries";
         }
         for (std::size_t i = 3; i < lines.size(); ++i) {

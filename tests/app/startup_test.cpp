@@ -25,7 +25,6 @@ TEST_F(FormTest, FirstRunWithoutSettingsComesUpInEnglishSilentAndLow) {
     EXPECT_TRUE(form->RememberButton->enabled);
     EXPECT_FALSE(form->SaveButton->enabled);
     EXPECT_EQ(form->saveDialog.initialFolder, std::string{kHome} + "/PianoChords");
-    EXPECT_FALSE(form->state.suppressNextPlay);
 }
 
 TEST_F(FormTest, StartUpShowsCMajorWithoutPlayingItAndTheNextChoicePlays) {

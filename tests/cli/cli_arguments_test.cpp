@@ -16,24 +16,24 @@ CliRequest Parsed(const Args& args) {
 
 TEST(CliArguments, DefaultsAndOptionsAnywhere) {
     const CliRequest plain = Parsed({"C"});
-    EXPECT_EQ(plain.root, 1);
-    EXPECT_EQ(plain.spelling, Spelling::Flat);
-    EXPECT_EQ(plain.type, ChordType::Major);
+    EXPECT_EQ(plain.chord.root, 1);
+    EXPECT_EQ(plain.chord.spelling, Spelling::Flat);
+    EXPECT_EQ(plain.chord.type, ChordType::Major);
     EXPECT_EQ(plain.language, Language::English);
-    EXPECT_EQ(plain.inversion, Inversion::RootPosition);
+    EXPECT_EQ(plain.chord.inversion, Inversion::RootPosition);
     EXPECT_FALSE(plain.octaveHigher);
 
     for (const Args& args : {Args{"--lang", "nl", "--inversion", "2", "--sharp", "Db", "Minor7"},
                              Args{"Db", "--inversion=2", "minor7", "--lang=nl", "--sharp"}}) {
         const CliRequest r = Parsed(args);
-        EXPECT_EQ(r.root, 2);
-        EXPECT_EQ(r.spelling, Spelling::Flat);  // --sharp leaves a flat-column root alone
-        EXPECT_EQ(r.type, ChordType::Minor7);
+        EXPECT_EQ(r.chord.root, 2);
+        EXPECT_EQ(r.chord.spelling, Spelling::Flat);  // --sharp leaves a flat-column root alone
+        EXPECT_EQ(r.chord.type, ChordType::Minor7);
         EXPECT_EQ(r.language, Language::Dutch);
-        EXPECT_EQ(r.inversion, Inversion::SecondInversion);
+        EXPECT_EQ(r.chord.inversion, Inversion::SecondInversion);
     }
-    EXPECT_EQ(Parsed({"C", "--sharp"}).spelling, Spelling::Sharp);
-    EXPECT_EQ(Parsed({"A#"}).spelling, Spelling::Sharp);
+    EXPECT_EQ(Parsed({"C", "--sharp"}).chord.spelling, Spelling::Sharp);
+    EXPECT_EQ(Parsed({"A#"}).chord.spelling, Spelling::Sharp);
 }
 
 TEST(CliArguments, BadInputIsOneLineOnStderrAndStatusTwo) {

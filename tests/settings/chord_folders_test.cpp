@@ -81,11 +81,10 @@ TEST(ChordFolders, FailuresOfTheFolderRule) {
 TEST(ChordFolders, WriteChordFileWritesTheEncodedList) {
     MemoryChordFileSystem fs;
     fs.AddDirectory("/out");
-    ChordList list = ChordList::ForLanguage(Language::French);
-    list.Append("Accord C\xC2\xB0 (DIM):   C - Eb - Gb");
-    ASSERT_TRUE(WriteChordFile(fs, "/out/a.txt", list));
-    EXPECT_EQ(fs.FileContent("/out/a.txt"), ChordFileBytes(list));
-    EXPECT_FALSE(WriteChordFile(fs, "/missing/a.txt", list));
+    const std::vector<ChordValue> list = {{1, Spelling::Flat, ChordType::Diminished}};
+    ASSERT_TRUE(WriteChordFile(fs, "/out/a.txt", list, Language::French));
+    EXPECT_EQ(fs.FileContent("/out/a.txt"), ChordListFileBytes(list, Language::French));
+    EXPECT_FALSE(WriteChordFile(fs, "/missing/a.txt", list, Language::French));
 }
 
 TEST(MemoryChordFileSystem, FailsWhereARealOneWouldAndKeepsTheOldFile) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "settings/windows1252.h"
 
@@ -18,43 +19,42 @@ TEST(ChordList, UnderlineCountsCharactersNotBytes) {
     EXPECT_EQ(ChordListUnderline(std::string(30, 'x')), std::string(25, '='));
 }
 
-TEST(ChordList, EnglishFileBytes) {
-    ChordList list = ChordList::ForLanguage(Language::English);
-    EXPECT_EQ(ChordFileBytes(list), "Selected Chords\r\n===============\r\n\r\n");
-    list.Append("Chord C:   C - E - G");
-    list.Append("Chord B\xC2\xB0 (DIM):   B - D - F");
-    EXPECT_EQ(list.ChordCount(), 2u);
-    EXPECT_EQ(ChordFileBytes(list),
-              "Selected Chords\r\n===============\r\n\r\n"
-              "Chord C:   C - E - G\r\n"
-              "Chord B\xB0 (DIM):   B - D - F\r\n");
-}
-
-TEST(ChordList, FrenchFileBytesHaveSingleByteAccents) {
-    ChordList list = ChordList::ForLanguage(Language::French);
-    list.Append("Accord Eb:   Eb - G - Bb");
-    const std::string bytes = ChordFileBytes(list);
-    EXPECT_EQ(bytes,
-              "Accords s\xE9lectionn\xE9s\r\n"
-              "====================\r\n"
-              "\r\n"
-              "Accord Eb:   Eb - G - Bb\r\n");
-    // No byte-order mark in front, nothing after the last CR LF.
-    EXPECT_EQ(bytes.substr(0, 7), "Accords");
-    EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
-}
-
-TEST(ChordList, DutchTextStaysUtf8UntilItIsEncoded) {
-    ChordList list = ChordList::ForLanguage(Language::Dutch);
-    list.Append("Akkoord F#\xC2\xB0 (DIM):   F# - A - C");
-    list.Append("Akkoord F#\xC2\xB0 (DIM):   F# - A - C");  // duplicates are kept
-    const std::string head = "Geselecteerde Akkoorden\r\n=======================\r\n\r\n";
-    EXPECT_EQ(list.Text(), head +
-                               "Akkoord F#\xC2\xB0 (DIM):   F# - A - C\r\n"
-                               "Akkoord F#\xC2\xB0 (DIM):   F# - A - C\r\n");
-    EXPECT_EQ(ChordFileBytes(list), head +
-                                        "Akkoord F#\xB0 (DIM):   F# - A - C\r\n"
-                                        "Akkoord F#\xB0 (DIM):   F# - A - C\r\n");
+TEST(ChordList, FileBytesInEachLanguage) {
+    constexpr ChordValue cMajor{1, Spelling::Flat, ChordType::Major};
+    constexpr ChordValue bDim{12, Spelling::Flat, ChordType::Diminished};
+    constexpr ChordValue ebMajor{4, Spelling::Flat, ChordType::Major};
+    // The inversion is not written: the chord line names the chord in root position.
+    constexpr ChordValue fSharpDim{7, Spelling::Sharp, ChordType::Diminished,
+                                   Inversion::FirstInversion};
+    struct Case {
+        std::vector<ChordValue> chords;
+        Language language;
+        std::string bytes;
+    };
+    const Case cases[] = {
+        {{}, Language::English, "Selected Chords\r\n===============\r\n\r\n"},
+        {{cMajor, bDim},
+         Language::English,
+         "Selected Chords\r\n===============\r\n\r\n"
+         "Chord C:   C - E - G\r\n"
+         "Chord B\xB0 (DIM):   B - D - F\r\n"},
+        {{ebMajor},
+         Language::French,
+         "Accords s\xE9lectionn\xE9s\r\n====================\r\n\r\n"
+         "Accord Eb:   Eb - G - Bb\r\n"},
+        {{fSharpDim, fSharpDim},  // duplicates are kept
+         Language::Dutch,
+         "Geselecteerde Akkoorden\r\n=======================\r\n\r\n"
+         "Akkoord F#\xB0 (DIM):   F# - A - C\r\n"
+         "Akkoord F#\xB0 (DIM):   F# - A - C\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.bytes);
+        EXPECT_EQ(ChordListFileBytes(c.chords, c.language), c.bytes);
+    }
+    // The text stays UTF-8 until it is encoded.
+    EXPECT_EQ(ChordListText(std::vector{bDim}, Language::English),
+              "Selected Chords\r\n===============\r\n\r\nChord B\xC2\xB0 (DIM):   B - D - F\r\n");
 }
 
 TEST(Windows1252, EncodesEveryCharacterOfTheLanguageTable) {

@@ -58,11 +58,10 @@ TEST_F(QtChordFileSystemTest, FolderRuleOnTheRealFileSystem) {
 }
 
 TEST_F(QtChordFileSystemTest, WritesTheExactBytesAndReplacesAnOldFileWhole) {
-    ChordList list = ChordList::ForLanguage(Language::French);
-    list.Append("Accord C\xC2\xB0 (DIM):   C - Eb - Gb");
+    const std::vector<ChordValue> list = {{1, Spelling::Flat, ChordType::Diminished}};
     const std::string path = Path("chords.txt");
     ASSERT_TRUE(fs_.ReplaceFile(path, std::string(5000, 'z')));
-    ASSERT_TRUE(WriteChordFile(fs_, path, list));
+    ASSERT_TRUE(WriteChordFile(fs_, path, list, Language::French));
     EXPECT_EQ(Content(path),
               "Accords s\xE9lectionn\xE9s\r\n====================\r\n\r\n"
               "Accord C\xB0 (DIM):   C - Eb - Gb\r\n");

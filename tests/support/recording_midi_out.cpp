@@ -24,41 +24,9 @@ void RecordingMidiOut::Close() {
     open_ = false;
 }
 
-void RecordingMidiOut::ProgramChange(std::uint8_t program) {
+void RecordingMidiOut::Send(const MidiMessage& message) {
     if (open_ || recordWhileClosed) {
-        Record(Kind::Message, {kProgramChangeStatus, program, 0});
-    }
-}
-
-void RecordingMidiOut::NoteOn(std::uint8_t note, std::uint8_t velocity) {
-    if (open_ || recordWhileClosed) {
-        Record(Kind::Message, {kNoteOnStatus, note, velocity});
-    }
-}
-
-void RecordingMidiOut::ChannelNoteOn(std::uint8_t channel, std::uint8_t note,
-                                     std::uint8_t velocity) {
-    if (open_ || recordWhileClosed) {
-        Record(Kind::Message, {std::uint8_t(kNoteOnStatus | channel), note, velocity});
-    }
-}
-
-void RecordingMidiOut::ChannelNoteOff(std::uint8_t channel, std::uint8_t note) {
-    if (open_ || recordWhileClosed) {
-        Record(Kind::Message, {std::uint8_t(kNoteOffStatus | channel), note, 0});
-    }
-}
-
-void RecordingMidiOut::ChannelProgramChange(std::uint8_t channel, std::uint8_t program) {
-    if (open_ || recordWhileClosed) {
-        Record(Kind::Message, {std::uint8_t(kProgramChangeStatus | channel), program, 0});
-    }
-}
-
-void RecordingMidiOut::ChannelControlChange(std::uint8_t channel, std::uint8_t controller,
-                                            std::uint8_t value) {
-    if (open_ || recordWhileClosed) {
-        Record(Kind::Message, {std::uint8_t(kControlChangeStatus | channel), controller, value});
+        Record(Kind::Message, message);
     }
 }
 

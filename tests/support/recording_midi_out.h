@@ -13,12 +13,7 @@ namespace vorlane {
 class RecordingMidiOut final : public MidiOut {
   public:
     enum class Kind { Open, AllNotesOff, Close, Message };
-    struct Message {
-        std::uint8_t status = 0;
-        std::uint8_t data1 = 0;
-        std::uint8_t data2 = 0;
-        friend bool operator==(const Message&, const Message&) = default;
-    };
+    using Message = MidiMessage;
     struct Event {
         Kind kind;
         std::int64_t timeMs;
@@ -36,13 +31,7 @@ class RecordingMidiOut final : public MidiOut {
     void Open() override;
     void AllNotesOff() override;
     void Close() override;
-    void ProgramChange(std::uint8_t program) override;
-    void NoteOn(std::uint8_t note, std::uint8_t velocity) override;
-    void ChannelNoteOn(std::uint8_t channel, std::uint8_t note, std::uint8_t velocity) override;
-    void ChannelNoteOff(std::uint8_t channel, std::uint8_t note) override;
-    void ChannelProgramChange(std::uint8_t channel, std::uint8_t program) override;
-    void ChannelControlChange(std::uint8_t channel, std::uint8_t controller,
-                              std::uint8_t value) override;
+    void Send(const MidiMessage& message) override;
 
     bool IsOpen() const { return open_; }
     const std::vector<Event>& Events() const { return events_; }

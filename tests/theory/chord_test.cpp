@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "theory/chord.h"
+#include "theory/chord_value.h"
 
 namespace vorlane {
 namespace {
@@ -37,6 +38,28 @@ TEST(Inversions, LiftTheFirstTonesOfInvertibleTypesOnly) {
     for (Inversion inversion : {Inversion::FirstInversion, Inversion::SecondInversion}) {
         EXPECT_EQ(Placed(ChordType::Major13, 12, inversion), major13OnB);
         EXPECT_EQ(Placed(ChordType::SixNine, 1, inversion), (Keys{1, 5, 8, 10, 15}));
+    }
+}
+
+TEST(ChordValue, NameNotesAndLineAsTheChordLineWritesThem) {
+    struct Case {
+        ChordValue chord;
+        std::string_view name;
+        std::string_view notes;
+    };
+    const Case cases[] = {
+        {{3, Spelling::Flat, ChordType::Minor7}, "Dm7", "D - F - A - C"},
+        {{1, Spelling::Sharp, ChordType::Diminished}, "C\u00b0 (DIM)", "C - D# - F#"},
+        {{7, Spelling::Sharp, ChordType::Thirteenth}, "F#13", "F# - A# - C# - E - G# - B - D#"},
+        {{2, Spelling::Flat, ChordType::Minor7, Inversion::SecondInversion},
+         "Dbm7",
+         "Db - E - Ab - B"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ChordName(c.chord), c.name);
+        EXPECT_EQ(ChordNoteNames(c.chord), c.notes);
+        EXPECT_EQ(ChordLine("Chord ", c.chord),
+                  "Chord " + std::string{c.name} + ":   " + std::string{c.notes});
     }
 }
 

@@ -1,15 +1,6 @@
-#include "app/played_keys.h"
-
-#include "midi/midi_out.h"
+#include "practice/played_keys.h"
 
 namespace vorlane {
-
-namespace {
-
-constexpr int kAllSoundOff = 120;
-constexpr int kAllNotesOff = 123;
-
-}  // namespace
 
 PlayedKeys::PlayedKeys(ui::EventLoop& loop, ChordHandler onChord)
     : loop_(loop), onChord_(std::move(onChord)), self_(std::make_shared<PlayedKeys*>(this)) {}
@@ -19,16 +10,17 @@ void PlayedKeys::Receive(const MidiMessage& message) {
     switch (message.Kind()) {
         case kNoteOnStatus:
             if (message.data2 > 0) {
-                Press(channel, message.data1 & 0x7F);
+                Press(channel, message.data1 & kDataMask);
             } else {
-                Release(channel, message.data1 & 0x7F);
+                Release(channel, message.data1 & kDataMask);
             }
             break;
         case kNoteOffStatus:
-            Release(channel, message.data1 & 0x7F);
+            Release(channel, message.data1 & kDataMask);
             break;
         case kControlChangeStatus:
-            if (message.data1 == kAllNotesOff || message.data1 == kAllSoundOff) {
+            if (message.data1 == kAllNotesOffController ||
+                message.data1 == kAllSoundOffController) {
                 for (int note = 0; note < kNotes; ++note) {
                     Release(channel, note);
                 }
