@@ -35,9 +35,9 @@ constexpr DegreeTable kMinorDegrees = {{
 }};
 // clang-format on
 
-constexpr std::array<std::string_view, 8> kUpperNumerals = {"",  "I",  "II",  "III",
+constexpr std::array<std::string_view, 8> kUpperNumerals = {"",   "I", "II", "III",
                                                             "IV", "V", "VI", "VII"};
-constexpr std::array<std::string_view, 8> kLowerNumerals = {"",  "i",  "ii",  "iii",
+constexpr std::array<std::string_view, 8> kLowerNumerals = {"",   "i", "ii", "iii",
                                                             "iv", "v", "vi", "vii"};
 
 // Case follows the third; a suspended chord has none and is written upper case, like the
@@ -117,7 +117,8 @@ std::string_view TonicName(const MusicalKey& key) {
 
 std::string RomanNumeral(const ChordValue& chord, const MusicalKey& key) {
     const DegreeTable& degrees = key.minor ? kMinorDegrees : kMajorDegrees;
-    const DegreeSpelling& place = degrees[static_cast<std::size_t>(Wrapped(chord.root - key.tonic))];
+    const DegreeSpelling& place =
+        degrees[static_cast<std::size_t>(Wrapped(chord.root - key.tonic))];
     const NumeralForm& form = kNumeralForms[static_cast<std::size_t>(NumberOf(chord.type))];
     const auto& numerals = form.third == Third::Minor ? kLowerNumerals : kUpperNumerals;
     std::string numeral{place.accidental};

@@ -87,7 +87,8 @@ TEST(RomanNumeral, HandWorkedInMajorAndMinorKeys) {
     };
     for (const Case& c : cases) {
         for (const Spelling spelling : {Spelling::Flat, Spelling::Sharp}) {
-            for (const Inversion inversion : {Inversion::RootPosition, Inversion::SecondInversion}) {
+            for (const Inversion inversion :
+                 {Inversion::RootPosition, Inversion::SecondInversion}) {
                 const ChordValue chord{c.root, spelling, c.type, inversion};
                 EXPECT_EQ(RomanNumeral(chord, c.key), c.numeral)
                     << ChordName(chord) << " in " << TonicName(c.key) << (c.key.minor ? "m" : "");
@@ -107,19 +108,19 @@ TEST(Transposition, SpellsTheRootInTheNewKeysColumn) {
     const ChordValue bbMajor{11, Spelling::Flat, ChordType::Major};
     const ChordValue gSharpDim{9, Spelling::Sharp, ChordType::Diminished};
     const Case cases[] = {
-        {dm7, 2, {3, false}, "Em7"},        // D major: sharps
-        {dm7, 1, {2, false}, "Ebm7"},       // Db major: flats
-        {dm7, 4, {5, true}, "F#m7"},        // E minor: sharps
-        {dm7, 4, {5, false}, "F#m7"},       // E major: sharps
-        {dm7, -1, {12, false}, "C#m7"},     // B major: sharps
-        {dm7, -1, {1, true}, "Dbm7"},       // C minor: flats
-        {bbMajor, 3, {1, false}, "Db"},     // C major takes the flat column
-        {bbMajor, 3, {10, true}, "Db"},     // and so does A minor
-        {bbMajor, -4, {7, false}, "F#"},    // F# major
-        {bbMajor, 8, {7, true}, "F#"},      // F# minor
-        {bbMajor, -8, {4, true}, "D"},      // D# minor; wraps upward
-        {bbMajor, 15, {7, false}, "C#"},    // more than an octave
-        {gSharpDim, 0, {6, false}, "Ab\u00b0 (DIM)"},  // F major respells in place
+        {dm7, 2, {3, false}, "Em7"},                    // D major: sharps
+        {dm7, 1, {2, false}, "Ebm7"},                   // Db major: flats
+        {dm7, 4, {5, true}, "F#m7"},                    // E minor: sharps
+        {dm7, 4, {5, false}, "F#m7"},                   // E major: sharps
+        {dm7, -1, {12, false}, "C#m7"},                 // B major: sharps
+        {dm7, -1, {1, true}, "Dbm7"},                   // C minor: flats
+        {bbMajor, 3, {1, false}, "Db"},                 // C major takes the flat column
+        {bbMajor, 3, {10, true}, "Db"},                 // and so does A minor
+        {bbMajor, -4, {7, false}, "F#"},                // F# major
+        {bbMajor, 8, {7, true}, "F#"},                  // F# minor
+        {bbMajor, -8, {4, true}, "D"},                  // D# minor; wraps upward
+        {bbMajor, 15, {7, false}, "C#"},                // more than an octave
+        {gSharpDim, 0, {6, false}, "Ab\u00b0 (DIM)"},   // F major respells in place
         {gSharpDim, -12, {9, true}, "G#\u00b0 (DIM)"},  // G# minor
     };
     for (const Case& c : cases) {
