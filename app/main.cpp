@@ -16,6 +16,7 @@
 #include "settings/qt/qsettings_store.h"
 #include "settings/qt/qt_chord_file_system.h"
 #include "ui/qt/app_icon.h"
+#include "ui/qt/first_paint.h"
 #include "ui/qt/qt_dialogs.h"
 #include "ui/qt/qt_event_loop.h"
 #include "ui/qt/qt_window_view.h"
@@ -76,6 +77,7 @@ int main(int argc, char** argv) {
     vorlane::ui::qt::QtWindowView view(form->window);
     eventLoop.SetView(&view);
     dialogs.SetParentWidget(&view);
+    vorlane::ui::qt::ReportFirstPaintIfAsked(view);
     view.show();
 #ifdef VORLANE_WITH_MIDI_INPUT
     // Without a MIDI system the window runs on as it is, silently.
