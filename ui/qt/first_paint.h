@@ -56,8 +56,8 @@ inline void ReportFirstPaintIfAsked(QWidget& widget) {
     }
     AfterFirstPaint(widget, [] {
         const auto now = std::chrono::steady_clock::now().time_since_epoch();
-        std::printf("painted %lld\n", static_cast<long long>(
-                                          std::chrono::nanoseconds(now).count()));
+        std::printf("painted %lld\n",
+                    static_cast<long long>(std::chrono::nanoseconds(now).count()));
         std::fflush(stdout);
     });
 }
