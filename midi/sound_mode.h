@@ -16,13 +16,14 @@ struct SoundModeRow {
     std::string_view settingText;         // the word stored in the settings
     std::optional<std::uint8_t> program;  // General MIDI program; none for no sound
     int arpeggioDelayMs;                  // between an arpeggio's notes; 0 sounds the chord at once
+    std::string_view cliName;  // the value of the command line's --mode; none for no sound
 };
 
 inline constexpr std::array<SoundModeRow, 4> SoundModes = {{
-    {SoundMode::NoSound, "NoSoundButton", "GeenMidi", std::nullopt, 0},
-    {SoundMode::HammondOrgan, "HammondButton", "Hammond", 16, 0},
-    {SoundMode::PianoArpeggio, "PianoArpeggioButton", "Piano", 0, 400},
-    {SoundMode::GuitarArpeggio, "GuitarArpeggioButton", "Guitar", 24, 100},
+    {SoundMode::NoSound, "NoSoundButton", "GeenMidi", std::nullopt, 0, ""},
+    {SoundMode::HammondOrgan, "HammondButton", "Hammond", 16, 0, "organ"},
+    {SoundMode::PianoArpeggio, "PianoArpeggioButton", "Piano", 0, 400, "piano"},
+    {SoundMode::GuitarArpeggio, "GuitarArpeggioButton", "Guitar", 24, 100, "guitar"},
 }};
 
 constexpr const SoundModeRow& SoundModeInfo(SoundMode mode) {

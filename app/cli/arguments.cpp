@@ -245,7 +245,9 @@ std::string UsageText() {
         "Values may also be given as --lang=fr, --inversion=1.\n\n"
         "Exit status: 0 on success; 2 on bad input, with one line on standard error.\n\n"
         "To name the chord of played notes: vorlane-cli identify NOTE..., or vorlane-cli\n"
-        "listen for a MIDI keyboard; vorlane-cli identify --help tells more.\n";
+        "listen for a MIDI keyboard; vorlane-cli identify --help tells more.\n"
+        "To turn a saved chord list into a MIDI file: vorlane-cli midi LIST OUT.mid;\n"
+        "vorlane-cli midi --help tells more.\n";
     return text;
 }
 

@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "app/cli/identify.h"
+#include "app/cli/midi_export.h"
 #include "midi/midi_out.h"
 #include "theory/scale.h"
 
@@ -31,6 +32,9 @@ std::string ComposeLookup(const CliRequest& request) {
 int RunCli(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
     if (!args.empty() && args.front() == "identify") {
         return RunIdentify(args.subspan(1), out, err);
+    }
+    if (!args.empty() && args.front() == "midi") {
+        return RunMidiExport(args.subspan(1), out, err);
     }
     const ParseOutcome outcome = ParseArguments(args);
     switch (outcome.action) {

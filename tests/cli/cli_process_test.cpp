@@ -1,32 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdio>
 #include <string>
+
+#include "tests/cli/cli_run.h"
 
 namespace {
 
-struct Process {
-    int status = -1;
-    std::string captured;
-};
-
-// Runs the built executable through the shell; `redirection` picks which stream reaches the
-// pipe. The status is the tool's own exit status.
-Process RunExecutable(const std::string& arguments, const std::string& redirection) {
-    const std::string command = "'" VORLANE_CLI_PATH "' " + arguments + " " + redirection;
-    Process result;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[512];
-        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-            result.captured.append(buffer, n);
-        }
-        const int raw = pclose(pipe);
-        result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    }
-    return result;
-}
+using vorlane::testing::Process;
+using vorlane::testing::RunExecutable;
 
 TEST(CliProcess, LookUpOnStdoutAndErrorsOnStderr) {
     const Process out = RunExecutable("Db Minor7 --lang nl", "2>/dev/null");
