@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 #include <string>
 
@@ -71,53 +72,54 @@ TEST(PlaybackPlan, MessagesOfEachSoundMode) {
 
 TEST(PlaybackPlan, EveryNoteSoundsWithinItsChord) {
     const std::vector<ChordValue> chords = testing::RandomChords(60, 7);
+    const std::vector<Voicing> smoothVoicings = SmoothVoicings(chords);
     for (const SoundMode mode : {SoundMode::HammondOrgan, SoundMode::PianoArpeggio,
                                  SoundMode::GuitarArpeggio, SoundMode::NoSound}) {
         for (const int beats : {1, 3, 8}) {
             for (const bool smooth : {false, true}) {
-                const PlaybackOptions options{90, beats, mode, smooth, smooth};
                 SCOPED_TRACE(std::to_string(static_cast<int>(mode)) + " beats " +
                              std::to_string(beats) + (smooth ? " smooth" : ""));
-                const PlaybackPlan plan = PlanPlayback(chords, options);
+                const PlaybackPlan plan = PlanPlayback(chords, {90, beats, mode, smooth, smooth});
                 const std::int64_t length = beats * kTicksPerQuarter;
-                const std::vector<Voicing> smoothVoicings = SmoothVoicings(chords);
                 ASSERT_EQ(plan.chords.size(), chords.size());
                 EXPECT_EQ(plan.endTick, length * static_cast<std::int64_t>(chords.size()));
-
-                std::size_t next = 0;  // the message to check next
-                std::set<int> sounding;
+                // Each sounding note and the chord it began in; the notes each chord played.
+                std::map<int, std::int64_t> sounding;
+                std::vector<std::multiset<int>> played(chords.size());
+                std::int64_t lastTick = 0;
+                bool onSeen = false;  // on the current tick
+                for (const TimedMessage& m : plan.messages) {
+                    ASSERT_GE(m.tick, lastTick);
+                    onSeen = onSeen && m.tick == lastTick;
+                    lastTick = m.tick;
+                    ASSERT_EQ(m.message.Channel(), kChordChannel);
+                    if (m.message.IsNoteOff()) {
+                        ASSERT_FALSE(onSeen) << m.tick;
+                        ASSERT_EQ(sounding.count(m.message.data1), 1U) << m.tick;
+                        EXPECT_EQ(m.tick, (sounding[m.message.data1] + 1) * length);
+                        sounding.erase(m.message.data1);
+                        continue;
+                    }
+                    onSeen = true;
+                    const std::int64_t n = m.tick / length;
+                    EXPECT_LT(m.tick - n * length, kTicksPerQuarter);
+                    EXPECT_EQ(m.message.data2, kFullVelocity);
+                    ASSERT_TRUE(sounding.emplace(m.message.data1, n).second) << m.tick;
+                    played[static_cast<std::size_t>(n)].insert(m.message.data1);
+                }
+                EXPECT_TRUE(sounding.empty());
                 for (std::size_t n = 0; n < chords.size(); ++n) {
                     const PlannedChord& chord = plan.chords[n];
                     EXPECT_EQ(chord.startTick, length * static_cast<std::int64_t>(n));
                     EXPECT_EQ(chord.endTick, chord.startTick + length);
                     const Voicing expected = smooth ? smoothVoicings[n] : PlaceChord(chords[n]);
                     EXPECT_EQ(KeysOf(chord.voicing), KeysOf(expected)) << n;
-                    // First the previous chord's offs, then this chord's ons, all within beat 1.
-                    for (; next < plan.messages.size() &&
-                           plan.messages[next].tick < chord.startTick + kTicksPerQuarter;
-                         ++next) {
-                        const TimedMessage& m = plan.messages[next];
-                        ASSERT_GE(m.tick, chord.startTick);
-                        ASSERT_EQ(m.message.Channel(), kChordChannel);
-                        if (m.message.IsNoteOff()) {
-                            ASSERT_EQ(m.tick, chord.startTick);
-                            ASSERT_EQ(sounding.erase(m.message.data1), 1U);
-                        } else {
-                            ASSERT_TRUE(m.message.IsNoteOn());
-                            ASSERT_EQ(m.message.data2, kFullVelocity);
-                            ASSERT_TRUE(sounding.insert(m.message.data1).second);
-                        }
+                    std::multiset<int> notes;
+                    for (const PlacedTone& tone : expected) {
+                        notes.insert(KeyNote(tone.key, smooth));
                     }
-                    ASSERT_EQ(sounding.size(), chord.voicing.size()) << n;
-                    for (const PlacedTone& tone : chord.voicing) {
-                        EXPECT_EQ(sounding.count(KeyNote(tone.key, smooth)), 1U);
-                    }
+                    EXPECT_EQ(played[n], notes) << n;
                 }
-                for (; next < plan.messages.size(); ++next) {
-                    ASSERT_EQ(plan.messages[next].tick, plan.endTick);
-                    ASSERT_EQ(sounding.erase(plan.messages[next].message.data1), 1U);
-                }
-                EXPECT_TRUE(sounding.empty());
             }
         }
     }

@@ -8,6 +8,7 @@
 #include <functional>
 #include <limits>
 #include <random>
+#include <set>
 
 #include "tests/support/random_chords.h"
 
@@ -44,57 +45,45 @@ double Cost(const std::vector<Voicing>& voicings) {
 std::vector<Voicing> RootPositions(const std::vector<ChordValue>& chords) {
     std::vector<Voicing> voicings = {PlaceChord(chords.front())};
     for (std::size_t i = 1; i < chords.size(); ++i) {
-        ChordValue root = chords[i];
-        root.inversion = Inversion::RootPosition;
-        voicings.push_back(PlaceChord(root));
+        voicings.push_back(PlaceChord({chords[i].root, chords[i].spelling, chords[i].type}));
     }
     return voicings;
 }
 
-// Equal sizes: the best of every pairing. Unequal: the cheapest monotone path through the
-// grid of note pairs, every note on it.
+// Equal sizes: the best of every pairing. Unequal: the cheapest path through the grid of note
+// pairs that steps right, down or both and visits every row and column.
 int BruteDistance(std::vector<int> a, std::vector<int> b) {
     std::sort(a.begin(), a.end());
     std::sort(b.begin(), b.end());
     int best = std::numeric_limits<int>::max();
-    if (a.size() == b.size()) {
-        do {
-            int sum = 0;
-            for (std::size_t i = 0; i < a.size(); ++i) {
-                sum += std::abs(a[i] - b[i]);
-            }
-            best = std::min(best, sum);
-        } while (std::next_permutation(b.begin(), b.end()));
-        return best;
-    }
     std::function<void(std::size_t, std::size_t, int)> walk = [&](std::size_t i, std::size_t j,
                                                                   int sum) {
         sum += std::abs(a[i] - b[j]);
         if (i + 1 == a.size() && j + 1 == b.size()) {
             best = std::min(best, sum);
-            return;
         }
-        if (i + 1 < a.size()) {
-            walk(i + 1, j, sum);
-        }
-        if (j + 1 < b.size()) {
-            walk(i, j + 1, sum);
-        }
-        if (i + 1 < a.size() && j + 1 < b.size()) {
-            walk(i + 1, j + 1, sum);
+        for (const auto& [di, dj] : {std::pair{1U, 0U}, {0U, 1U}, {1U, 1U}}) {
+            if (i + di < a.size() && j + dj < b.size()) {
+                walk(i + di, j + dj, sum);
+            }
         }
     };
-    walk(0, 0, 0);
+    if (a.size() != b.size()) {
+        walk(0, 0, 0);
+        return best;
+    }
+    do {
+        int sum = 0;
+        for (std::size_t i = 0; i < a.size(); ++i) {
+            sum += std::abs(a[i] - b[i]);
+        }
+        best = std::min(best, sum);
+    } while (std::next_permutation(b.begin(), b.end()));
     return best;
 }
 
 TEST(VoiceLeading, DistanceByHandAndAgainstBruteForce) {
-    struct Case {
-        std::vector<int> a;
-        std::vector<int> b;
-        int distance;
-    };
-    const Case cases[] = {
+    const std::tuple<std::vector<int>, std::vector<int>, int> cases[] = {
         {{1, 5, 8}, {8, 5, 1}, 0},           // order does not matter
         {{1, 5, 8}, {10, 6, 1}, 3},          // C to F over C
         {{3, 6, 10, 13}, {3, 6, 8, 12}, 3},  // Dm7 to G7 over D
@@ -102,9 +91,9 @@ TEST(VoiceLeading, DistanceByHandAndAgainstBruteForce) {
         {{1, 5, 8, 11}, {6, 10, 13}, 10},    // C7 to F: the two low notes both go to F
         {{}, {1, 5}, 0},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(VoiceLeadingDistance(c.a, c.b), c.distance);
-        EXPECT_EQ(VoiceLeadingDistance(c.b, c.a), c.distance);
+    for (const auto& [a, b, distance] : cases) {
+        EXPECT_EQ(VoiceLeadingDistance(a, b), distance);
+        EXPECT_EQ(VoiceLeadingDistance(b, a), distance);
     }
     std::mt19937 random(18);
     std::uniform_int_distribution<int> size(1, 6);
@@ -123,39 +112,31 @@ TEST(VoiceLeading, CandidatesAreEveryPlacementThatFits) {
         for (const ChordType type : AllChordTypes) {
             const ChordValue chord{root, Spelling::Flat, type};
             const Voicing rootPosition = PlaceChord(chord);
-            const std::vector<Voicing> candidates = CandidateVoicings(chord);
-            ASSERT_FALSE(candidates.empty());
-            for (const Voicing& v : candidates) {
+            std::set<std::vector<KeyNumber>> placements;
+            for (const Voicing& v : CandidateVoicings(chord)) {
+                placements.insert(KeysOf(v));
                 ASSERT_EQ(v.size(), rootPosition.size());
                 for (std::size_t i = 0; i < v.size(); ++i) {
                     EXPECT_EQ(v[i].degree, rootPosition[i].degree);
                     EXPECT_EQ((v[i].key - rootPosition[i].key) % 12, 0);
-                    EXPECT_GE(v[i].key, kLowestKey);
-                    EXPECT_LE(v[i].key, kHighestKey);
+                    EXPECT_TRUE(v[i].key >= kLowestKey && v[i].key <= kHighestKey);
                 }
-                // Every octave that fits is there.
-                for (const int shift : {-12, 12}) {
-                    Voicing moved = v;
+            }
+            // Each inversion the type has, at every octave that fits and no other.
+            for (int inversion = 0; inversion < (RowOf(type).invertible ? 3 : 1); ++inversion) {
+                const std::vector<KeyNumber> keys =
+                    KeysOf(PlaceChord({root, Spelling::Flat, type, Inversion(inversion)}));
+                for (int shift = -24; shift <= 24; shift += 12) {
+                    std::vector<KeyNumber> moved = keys;
                     bool fits = true;
-                    for (PlacedTone& tone : moved) {
-                        tone.key += shift;
-                        fits = fits && tone.key >= kLowestKey && tone.key <= kHighestKey;
+                    for (KeyNumber& key : moved) {
+                        key += shift;
+                        fits = fits && key >= kLowestKey && key <= kHighestKey;
                     }
-                    const auto same = [&moved](const Voicing& w) {
-                        return KeysOf(w) == KeysOf(moved);
-                    };
-                    EXPECT_EQ(std::any_of(candidates.begin(), candidates.end(), same), fits);
+                    EXPECT_EQ(placements.erase(moved), fits ? 1U : 0U) << root << " " << shift;
                 }
             }
-            const int shapes = RowOf(type).invertible ? 3 : 1;
-            for (int inversion = 0; inversion < shapes; ++inversion) {
-                ChordValue inverted = chord;
-                inverted.inversion = static_cast<Inversion>(inversion);
-                const auto same = [&inverted](const Voicing& w) {
-                    return KeysOf(w) == KeysOf(PlaceChord(inverted));
-                };
-                EXPECT_TRUE(std::any_of(candidates.begin(), candidates.end(), same));
-            }
+            EXPECT_TRUE(placements.empty());
         }
     }
 }
@@ -164,20 +145,16 @@ TEST(SmoothVoicing, HandWorkedTwoFiveOne) {
     const std::vector<ChordValue> chords = {{3, Spelling::Flat, ChordType::Minor7},
                                             {8, Spelling::Flat, ChordType::Seventh},
                                             {1, Spelling::Flat, ChordType::Major7}};
-    // Dm7 stays as chosen; G7 comes down to D F G B (its second inversion, an octave lower);
-    // Cmaj7 then sits in root position: 3 + 3 semitones, against 21 + 27 in root positions.
-    const std::vector<Voicing> expected = {
-        {{1, 3}, {3, 6}, {5, 10}, {7, 13}},
-        {{1, 8}, {3, 12}, {5, 3}, {7, 6}},
-        {{1, 1}, {3, 5}, {5, 8}, {7, 12}},
-    };
+    // Dm7 stays as chosen (D F A C); G7 comes down to D F G B, its second inversion an octave
+    // lower; Cmaj7 then sits in root position: 3 + 3 semitones, against 21 + 27 in root
+    // positions. Keys in table order: the root's first, so degrees stay with their keys.
+    const std::vector<std::vector<KeyNumber>> expected = {
+        {3, 6, 10, 13}, {8, 12, 3, 6}, {1, 5, 8, 12}};
     const std::vector<Voicing> voicings = SmoothVoicings(chords);
     ASSERT_EQ(voicings.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
-        for (std::size_t t = 0; t < expected[i].size(); ++t) {
-            EXPECT_EQ(voicings[i][t].degree, expected[i][t].degree) << i;
-            EXPECT_EQ(voicings[i][t].key, expected[i][t].key) << i;
-        }
+        EXPECT_EQ(KeysOf(voicings[i]), expected[i]) << i;
+        EXPECT_EQ(voicings[i][2].degree, 5);
     }
     EXPECT_EQ(Movement(voicings), 6);
     EXPECT_EQ(Movement(RootPositions(chords)), 48);
@@ -188,10 +165,9 @@ TEST(SmoothVoicing, ACircleOfFifthsStaysWithinAnOctave) {
         for (KeyNumber start = 1; start <= 12; ++start) {
             for (const Inversion inversion :
                  {Inversion::RootPosition, Inversion::SecondInversion}) {
-                std::vector<ChordValue> chords;
-                for (int step = 0; step < 12; ++step) {
-                    chords.push_back({(start - 1 + 7 * step) % 12 + 1, Spelling::Flat, type,
-                                      step == 0 ? inversion : Inversion::RootPosition});
+                std::vector<ChordValue> chords = {{start, Spelling::Flat, type, inversion}};
+                for (int step = 1; step < 12; ++step) {
+                    chords.push_back({(start - 1 + 7 * step) % 12 + 1, Spelling::Flat, type});
                 }
                 const std::vector<Voicing> voicings = SmoothVoicings(chords);
                 for (const Voicing& v : voicings) {
@@ -204,18 +180,14 @@ TEST(SmoothVoicing, ACircleOfFifthsStaysWithinAnOctave) {
     }
 }
 
+// The pull may trade a semitone of movement for a register nearer the start, so it is the
+// cost, not the movement alone, that never exceeds root positions'.
 TEST(SmoothVoicing, BestOverTheWholeListAgainstBruteForce) {
     for (unsigned seed = 1; seed <= 40; ++seed) {
         const std::vector<ChordValue> chords = RandomChords(2 + seed % 3, seed);
         const std::vector<Voicing> voicings = SmoothVoicings(chords);
         ASSERT_EQ(voicings.size(), chords.size());
         EXPECT_EQ(KeysOf(voicings.front()), KeysOf(PlaceChord(chords.front())));
-        for (std::size_t i = 1; i < chords.size(); ++i) {
-            const std::vector<Voicing> candidates = CandidateVoicings(chords[i]);
-            const auto same = [&](const Voicing& w) { return KeysOf(w) == KeysOf(voicings[i]); };
-            EXPECT_TRUE(std::any_of(candidates.begin(), candidates.end(), same)) << seed;
-        }
-        // Every combination of candidates after the first chord.
         double best = std::numeric_limits<double>::max();
         std::vector<Voicing> trial = {voicings.front()};
         std::function<void(std::size_t)> choose = [&](std::size_t row) {
@@ -233,13 +205,9 @@ TEST(SmoothVoicing, BestOverTheWholeListAgainstBruteForce) {
         EXPECT_NEAR(Cost(voicings), best, 1e-9) << seed;
         EXPECT_LE(Cost(voicings), Cost(RootPositions(chords)) + 1e-9) << seed;
     }
-}
-
-TEST(SmoothVoicing, LongListsMoveLessThanRootPositions) {
     for (unsigned seed = 100; seed < 110; ++seed) {
         const std::vector<ChordValue> chords = RandomChords(200, seed);
-        const std::vector<Voicing> voicings = SmoothVoicings(chords);
-        EXPECT_LT(Movement(voicings), Movement(RootPositions(chords))) << seed;
+        EXPECT_LT(Movement(SmoothVoicings(chords)), Movement(RootPositions(chords))) << seed;
     }
     EXPECT_TRUE(SmoothVoicings({}).empty());
 }
