@@ -92,11 +92,12 @@ def main(folder):
         played = [n for start, _, n in notes if i * 1920 <= start < (i + 1) * 1920]
         assert sorted(p % 12 for p in played) == sorted(n % 12 for n in chord), (i, played)
 
-    # A tone two chords share ends and sounds again on the same tick.
+    # A tone two chords share ends and sounds again on the same tick; "°" is Latin-1 in a marker.
     twice = os.path.join(folder, "twice.txt")
-    write_list(twice, "en", CHORDS[:1] * 2)
-    _, _, _, notes = read(export("--beats", "1", twice, twice + ".mid"))
-    assert notes == held([ROOT_NOTES[0]] * 2, 1), notes
+    write_list(twice, "en", CHORDS[:1] * 2 + [("B° (DIM)", "B - D - F")])
+    _, _, markers, notes = read(export("--beats", "1", twice, twice + ".mid"))
+    assert markers == [(0, "C"), (480, "C"), (960, "B° (DIM)")], markers
+    assert notes == held([ROOT_NOTES[0]] * 2 + [[59, 62, 65]], 1), notes
     print("ok")
 
 
