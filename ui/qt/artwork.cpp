@@ -117,6 +117,19 @@ void PaintMiniKeyboard(QPainter& painter, const QRect& area) {
 
 }  // namespace
 
+QRect KeyboardKeyRect(int key) {
+    if (IsBlackKey(key)) {
+        const int left = KeyMarkerPositions[static_cast<std::size_t>(key)].x - kBlackKeyMarkerInset;
+        return QRect(left, 0, kBlackKeyWidth, kBlackKeyHeight);
+    }
+    int whiteIndex = 0;
+    for (int k = kLowestKey; k < key; ++k) {
+        whiteIndex += IsBlackKey(k) ? 0 : 1;
+    }
+    const int left = WhiteKeyLeft(whiteIndex);
+    return QRect(left, 0, WhiteKeyLeft(whiteIndex + 1) - left, kKeyboardHeight);
+}
+
 void PaintKeyboard(QPainter& painter) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);

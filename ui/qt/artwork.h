@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QRect>
 #include <string_view>
 
 namespace vorlane::ui::qt {
@@ -18,6 +19,8 @@ inline constexpr int kLogoFrameCount = 3;  // Dutch, French, English
 // Paints in logical pixels; the painter's device decides the resolution, so a device with
 // pixel ratio 2 gets a sharp drawing rather than an enlarged one.
 void PaintKeyboard(QPainter& painter);
+// The area of key 1..36 on the keyboard picture; a black key lies over its white neighbours.
+QRect KeyboardKeyRect(int key);
 void PaintLogo(QPainter& painter, int frame);
 
 // Image `index` of the named picture, rendered at the device pixel ratio, or a null image for
