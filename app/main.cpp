@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/chord_list/chord_list_controller.h"
+#include "app/chord_list/chord_list_window.h"
 #include "app/main_window.h"
 #include "midi/fluidsynth/fluidsynth_midi_out.h"
 #ifdef VORLANE_WITH_MIDI_INPUT
@@ -74,10 +76,13 @@ int main(int argc, char** argv) {
     auto form = vorlane::BuildMainWindow(
         {midi, eventLoop, dialogs, settings, files, vorlane::HomeFolder(), &midi});
 #endif
+    // The chord list's history starts with the window, before the list is first started.
+    vorlane::ChordListController chordList(*form);
     vorlane::ui::qt::QtWindowView view(form->window);
     eventLoop.SetView(&view);
     dialogs.SetParentWidget(&view);
     vorlane::ui::qt::ReportFirstPaintIfAsked(view);
+    vorlane::AttachChordListWindow(chordList, view, [&view] { view.Push(); });
     view.show();
 #ifdef VORLANE_WITH_MIDI_INPUT
     // Without a MIDI system the window runs on as it is, silently.

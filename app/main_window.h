@@ -4,9 +4,11 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
+#include "app/chord_list_link.h"
 #include "app/chord_player.h"
 #include "i18n/language_texts.h"
 #include "keyboard/key_markers.h"
@@ -112,6 +114,7 @@ class MainWindow {
     ui::Control* HammondButton = nullptr;
     ui::Control* PianoArpeggioButton = nullptr;
     ui::Control* OctaveHigherCheck = nullptr;
+    ui::Control* ChordListButton = nullptr;  // opens the chord list window
 
     AppState state;
 
@@ -130,18 +133,25 @@ class MainWindow {
     int openDialogs = 0;    // modal dialogs open right now, nested ones included
     bool closeDue = false;  // the deferred close waits for the open dialog
 
-    // Start-up and remembered chords.
+    // Start-up and remembered chords. The list changes only through the chord list link
+    // when there is one, so that every change shows there and can be undone.
     bool startupDone = false;
     Progression rememberedChords;
     std::string lastSaveFolder;
+    void LinkChordList(ChordListLink* link) { chordList_ = link; }
+    // The list changed outside the window's own handlers: Save follows it.
+    void ChordListChanged();
 
     // Selection and refresh. Every chord is chosen through SelectChord: a click (read from the
     // controls by HandleSelection), a chord played on a MIDI keyboard, a row of the chord list.
     // It checks the chord's buttons and refreshes from the value, never reading them back.
     // While an arpeggio locks the controls, the last chord asked for waits for the lock's end.
+    // A voicing (tones in chord-table order) shows the chord on those keys instead of where
+    // its inversion places it.
     void HandleSelection();
     void SelectFromControls(PlayPolicy play);
-    void SelectChord(const ChordValue& chord, PlayPolicy play);
+    void SelectChord(const ChordValue& chord, PlayPolicy play,
+                     std::span<const PlacedTone> voicing = {});
     // The chord on show; none before a root and a type are chosen.
     std::optional<ChordValue> CurrentChord() const;
     void Refresh(KeyNumber root, Spelling spelling, PlayPolicy play);
@@ -170,6 +180,7 @@ class MainWindow {
     void ResetRememberedChords();
     void RememberChord();
     void SaveChords();
+    void OpenChordList();
 
     // Keyboard and screen-reader access: focus order, shortcuts, copy, the keys as items.
     void SetUpAccess();
@@ -229,7 +240,15 @@ class MainWindow {
     Services services_;
     std::unique_ptr<PlayedKeys> playedKeys_;
     // Asked for while an arpeggio held the lock.
-    std::optional<std::pair<ChordValue, PlayPolicy>> deferredChord_;
+    struct DeferredChord {
+        ChordValue chord;
+        PlayPolicy play;
+        std::vector<PlacedTone> voicing;
+    };
+    std::optional<DeferredChord> deferredChord_;
+    std::vector<PlacedTone> voicing_;  // where the chord on show stands, when given
+    ChordListLink* chordList_ = nullptr;
+    void TellChordListOfChoice();
     bool startingUp_ = false;            // the start-up sequence is running: nothing is played
     int liveProgram_ = -1;               // last program sent on the live channel
     std::shared_ptr<MainWindow*> self_;  // scheduled tasks hold a weak reference to this

@@ -17,8 +17,8 @@ void MainWindow::SetUpAccess() {
     order.insert(order.end(), VariationButtons.begin(), VariationButtons.end());
     order.insert(order.end(),
                  {InversionSelector, NotesOnPianoCheck, EnglishButton, FrenchButton, DutchButton,
-                  InfoButton, SaveButton, RememberButton, NoSoundButton, HammondButton,
-                  PianoArpeggioButton, GuitarArpeggioButton, OctaveHigherCheck});
+                  InfoButton, ChordListButton, SaveButton, RememberButton, NoSoundButton,
+                  HammondButton, PianoArpeggioButton, GuitarArpeggioButton, OctaveHigherCheck});
 
     // Save and Info ignore their keys while their buttons are disabled, as a click would.
     window.shortcuts = {
@@ -26,6 +26,20 @@ void MainWindow::SetUpAccess() {
         {"Ctrl+S", [this] { window.Click(*SaveButton); }},
         {"F1", [this] { window.Click(*InfoButton); }},
         {"Ctrl+Q", [this] { window.RequestClose(); }},
+        {"Ctrl+L", [this] { window.Click(*ChordListButton); }},
+        // The list's history is one, whichever window the keys are pressed in.
+        {"Ctrl+Z",
+         [this] {
+             if (chordList_ != nullptr) {
+                 chordList_->Undo();
+             }
+         }},
+        {"Ctrl+Shift+Z",
+         [this] {
+             if (chordList_ != nullptr) {
+                 chordList_->Redo();
+             }
+         }},
     };
     for (ui::Control* line : {ScaleLineLabel, CompatibleLineLabel, ChordLineLabel}) {
         line->contextMenu = {{"", [this, line] { window.Copy(line->text); }}};

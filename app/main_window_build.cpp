@@ -3,6 +3,7 @@
 
 #include "app/main_window.h"
 #include "app/main_window_layout.h"
+#include "i18n/chord_list_texts.h"
 #include "practice/played_keys.h"
 
 namespace vorlane {
@@ -141,6 +142,11 @@ void MainWindow::CreateControls() {
     PianoArpeggioButton = radio("PianoArpeggioButton", SoundGroup, 272, 20, 150, "Piano Arpeggio");
     OctaveHigherCheck = &w.Add(ControlKind::CheckBox, "OctaveHigherCheck", SoundGroup, 570, 20, 139,
                                kDefaultHeight, "1 Octaaf Hoger");
+
+    // In the empty band above Remember, and like it.
+    const ChordListTexts& list = ChordListTextsFor(Language::Dutch);
+    ChordListButton = pushButton("ChordListButton", 296, std::string{list.windowTitle},
+                                 std::string{list.buttonHint});
 }
 
 void MainWindow::AttachHandlers() {
@@ -182,6 +188,7 @@ void MainWindow::AttachHandlers() {
     on(InfoButton, &MainWindow::ShowAbout, this);
     on(SaveButton, &MainWindow::SaveChords, this);
     on(RememberButton, &MainWindow::RememberChord, this);
+    on(ChordListButton, &MainWindow::OpenChordList, this);
 }
 
 std::unique_ptr<MainWindow> BuildMainWindow(Services services) {

@@ -4,7 +4,11 @@
 namespace vorlane {
 
 void MainWindow::ResetRememberedChords() {
-    rememberedChords.Clear();
+    if (chordList_ != nullptr) {
+        chordList_->StartAfresh();
+    } else {
+        rememberedChords.Clear();
+    }
     RememberButton->enabled = true;
     SaveButton->enabled = false;
     RememberButton->visible = true;
@@ -15,9 +19,23 @@ void MainWindow::RememberChord() {
     // One selection can be remembered once; the next selection enables the button again.
     RememberButton->enabled = false;
     if (const std::optional<ChordValue> chord = CurrentChord()) {
-        rememberedChords.Append(*chord);
+        if (chordList_ != nullptr) {
+            chordList_->Append(*chord);
+        } else {
+            rememberedChords.Append(*chord);
+        }
     }
+    ChordListChanged();
+}
+
+void MainWindow::ChordListChanged() {
     SaveButton->enabled = !rememberedChords.Empty();
+}
+
+void MainWindow::OpenChordList() {
+    if (chordList_ != nullptr) {
+        chordList_->Open();
+    }
 }
 
 void MainWindow::SaveChords() {

@@ -1,4 +1,5 @@
 #include "app/main_window.h"
+#include "i18n/chord_list_texts.h"
 #include "settings/settings_rules.h"
 
 namespace vorlane {
@@ -56,8 +57,14 @@ void MainWindow::ApplyLanguage() {
     set(PianoArpeggioButton, t.pianoArpeggioButton);
     set(GuitarArpeggioButton, t.guitarArpeggioButton);
     set(OctaveHigherCheck, t.octaveHigherCheck);
+    const ChordListTexts& list = ChordListTextsFor(state.language);
+    set(ChordListButton, list.windowTitle);
+    ChordListButton->hint = list.buttonHint;
     ApplyAccessTexts(t);
     window.caption = productName + " " + std::string{VersionText};
+    if (chordList_ != nullptr) {
+        chordList_->LanguageApplied(state.language);
+    }
 }
 
 void MainWindow::ChangeLanguage() {

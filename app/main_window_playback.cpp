@@ -46,6 +46,7 @@ void MainWindow::SetPlaybackLock(bool lock) {
 }
 
 void MainWindow::ApplySoundMode() {
+    TellChordListOfChoice();
     const SoundMode mode = SoundModeFromButtons();
     player.ChangeMode(mode);
     StoreSoundMode(services_.settings, mode);
@@ -77,6 +78,7 @@ void MainWindow::ApplySoundMode() {
 }
 
 void MainWindow::ApplyOctave() {
+    TellChordListOfChoice();
     state.octaveHigher = OctaveHigherCheck->checked;
     StoreOctave(services_.settings, state.octaveHigher);
     if (!startingUp_) {

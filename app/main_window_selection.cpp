@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace vorlane {
@@ -24,7 +25,14 @@ Inversion MainWindow::SelectedInversion() const {
 }
 
 void MainWindow::HandleSelection() {
+    TellChordListOfChoice();
     SelectFromControls(PlayPolicy::Sound);
+}
+
+void MainWindow::TellChordListOfChoice() {
+    if (chordList_ != nullptr && !startingUp_) {
+        chordList_->MainWindowChoice();
+    }
 }
 
 void MainWindow::SelectFromControls(PlayPolicy play) {
@@ -57,6 +65,7 @@ void MainWindow::SelectFromControls(PlayPolicy play) {
     state.chordType = type;
     state.inversion = SelectedInversion();
     state.showNoteNames = NotesOnPianoCheck->checked;
+    voicing_.clear();
     if (root) {
         RelabelVariations(std::string{NoteName(root->first, root->second)});
         Refresh(root->first, root->second, play);
@@ -64,11 +73,17 @@ void MainWindow::SelectFromControls(PlayPolicy play) {
     RememberButton->enabled = true;
 }
 
-void MainWindow::SelectChord(const ChordValue& chord, PlayPolicy play) {
+void MainWindow::SelectChord(const ChordValue& chord, PlayPolicy play,
+                             std::span<const PlacedTone> voicing) {
     if (player.Playing()) {
-        deferredChord_.emplace(chord, play);
+        deferredChord_ = DeferredChord{chord, play, {voicing.begin(), voicing.end()}};
         return;
     }
+    // Only a voicing that stays on the keyboard can be shown.
+    const bool onKeyboard = std::all_of(voicing.begin(), voicing.end(), [](const PlacedTone& t) {
+        return t.key >= kLowestKey && t.key <= kHighestKey && MarkerSlotOfDegree(t.degree);
+    });
+    voicing_.assign(voicing.begin(), onKeyboard ? voicing.end() : voicing.begin());
     const auto& column = chord.spelling == Spelling::Sharp ? SharpRootButtons : FlatRootButtons;
     window.SetChecked(*column[Index(chord.root - 1)], true);
     window.SetChecked(*VariationButton(chord.type), true);
@@ -97,7 +112,7 @@ void MainWindow::SelectDeferredChord() {
         return;
     }
     if (auto deferred = std::exchange(deferredChord_, std::nullopt)) {
-        SelectChord(deferred->first, deferred->second);
+        SelectChord(deferred->chord, deferred->play, deferred->voicing);
     }
 }
 
@@ -152,8 +167,10 @@ void MainWindow::ShowChord() {
         UpdateInversionAvailability(RowOf(*state.chordType).invertible);
         // What the keyboard shows is what sounds: the markers, their names, the organ's chord,
         // the arpeggio and the play marker all come from this one list.
-        for (const PlacedTone& tone :
-             PlaceChordTones(*state.chordType, state.degreeKeys, inversion)) {
+        const std::vector<PlacedTone> placed =
+            voicing_.empty() ? PlaceChordTones(*state.chordType, state.degreeKeys, inversion)
+                             : voicing_;
+        for (const PlacedTone& tone : placed) {
             state.tones.push_back({*MarkerSlotOfDegree(tone.degree), tone.key,
                                    std::string{NoteName(tone.key, state.spelling)}});
         }

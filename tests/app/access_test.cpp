@@ -22,9 +22,9 @@ std::vector<std::string> TabWalk(const ui::Window& w, bool backward) {
 TEST_F(FormTest, TabEntersEachSetOnItsChoiceAndSkipsWhatCannotBeUsed) {
     StartWith("Engels", "GeenMidi", "Laag");
     const std::vector<std::string> start = {
-        "FlatRootButtonC",  "VariationButton0", "InversionSelector", "NotesOnPianoCheck",
-        "EnglishButton",    "InfoButton",       "RememberButton",    "NoSoundButton",
-        "OctaveHigherCheck"};  // Save is disabled while nothing is remembered
+        "FlatRootButtonC", "VariationButton0", "InversionSelector", "NotesOnPianoCheck",
+        "EnglishButton",   "InfoButton",       "ChordListButton",   "RememberButton",
+        "NoSoundButton",   "OctaveHigherCheck"};  // Save is disabled while nothing is remembered
     EXPECT_EQ(TabWalk(form->window, false), start);
     std::vector<std::string> back(start.rbegin(), start.rend());
     EXPECT_EQ(TabWalk(form->window, true), back);
@@ -33,10 +33,11 @@ TEST_F(FormTest, TabEntersEachSetOnItsChoiceAndSkipsWhatCannotBeUsed) {
     Click(Sharp(6));
     Click(Variation(ChordType::Ninth));  // a ninth cannot be inverted: the list is hidden
     Click(form->RememberButton);
-    EXPECT_EQ(TabWalk(form->window, false),
-              (std::vector<std::string>{"SharpRootButtonF#", "VariationButton13",
-                                        "NotesOnPianoCheck", "EnglishButton", "InfoButton",
-                                        "SaveButton", "HammondButton", "OctaveHigherCheck"}));
+    EXPECT_EQ(
+        TabWalk(form->window, false),
+        (std::vector<std::string>{"SharpRootButtonF#", "VariationButton13", "NotesOnPianoCheck",
+                                  "EnglishButton", "InfoButton", "ChordListButton", "SaveButton",
+                                  "HammondButton", "OctaveHigherCheck"}));
 }
 
 TEST_F(FormTest, ArrowKeysChooseAlongColumnsAndRowsExactlyAsClicks) {

@@ -8,7 +8,7 @@ using ui::ControlKind;
 TEST_F(FormTest, ControlsAreCreatedInOrderWithTheirGeometry) {
     Build();
     const auto& controls = form->window.Controls();
-    ASSERT_EQ(controls.size(), 85u);
+    ASSERT_EQ(controls.size(), 86u);
 
     // Creation order around the repeated groups.
     EXPECT_EQ(controls[0]->name, "ChordLineLabel");
@@ -27,6 +27,7 @@ TEST_F(FormTest, ControlsAreCreatedInOrderWithTheirGeometry) {
     EXPECT_EQ(controls[68]->name, "VariationButton23");
     EXPECT_EQ(controls[69]->name, "InversionSelector");
     EXPECT_EQ(controls[84]->name, "OctaveHigherCheck");
+    EXPECT_EQ(controls[85]->name, "ChordListButton");
 
     struct Expected {
         const char* name;
@@ -51,6 +52,7 @@ TEST_F(FormTest, ControlsAreCreatedInOrderWithTheirGeometry) {
         {"DutchButton", ControlKind::RadioButton, "LanguageGroup", 16, 58, 113, 22},
         {"LogoPicture", ControlKind::Picture, "", 584, 16, 159, 86},
         {"RememberButton", ControlKind::PushButton, "", 588, 328, 149, 26},
+        {"ChordListButton", ControlKind::PushButton, "", 588, 296, 149, 26},
         {"GuitarArpeggioButton", ControlKind::RadioButton, "SoundGroup", 424, 20, 145, 22},
         {"OctaveHigherCheck", ControlKind::CheckBox, "SoundGroup", 570, 20, 139, 22},
     };

@@ -105,7 +105,7 @@ TEST_F(AccessTest, TabFollowsTheWindowTopToBottomAndArrowsChooseAsClicks) {
         W(form->OctaveHigherCheck)->setFocus(Qt::OtherFocusReason);
         Key(Qt::Key_Tab);
         QStringList order;
-        for (int i = 0; i < 10; ++i) {
+        for (int i = 0; i < 11; ++i) {
             QWidget* focus = QApplication::focusWidget();
             order << focus->objectName();
             const QImage framed = focus->grab().toImage();
@@ -119,6 +119,7 @@ TEST_F(AccessTest, TabFollowsTheWindowTopToBottomAndArrowsChooseAsClicks) {
                              "NotesOnPianoCheck",
                              Name(W(form->LanguageButton(form->state.language))),
                              "InfoButton",
+                             "ChordListButton",
                              "RememberButton",
                              Name(W(form->SoundModeButton(form->player.Mode()))),
                              "OctaveHigherCheck",
@@ -129,9 +130,9 @@ TEST_F(AccessTest, TabFollowsTheWindowTopToBottomAndArrowsChooseAsClicks) {
         }
         EXPECT_EQ(order, expected);
         Key(Qt::Key_Tab, Qt::ShiftModifier);
-        EXPECT_EQ(Focused(), order[9]);
+        EXPECT_EQ(Focused(), order[10]);
         Key(Qt::Key_Tab, Qt::ShiftModifier);
-        EXPECT_EQ(Focused(), order[8]);
+        EXPECT_EQ(Focused(), order[9]);
         view.reset();
         form.reset();
     }

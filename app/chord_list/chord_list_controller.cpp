@@ -1,0 +1,130 @@
+#include "app/chord_list/chord_list_controller.h"
+
+#include <algorithm>
+
+#include "app/chord_list/chord_list_commands.h"
+
+namespace vorlane {
+
+using chord_list::EraseCommand;
+using chord_list::InsertCommand;
+using chord_list::ReorderCommand;
+using chord_list::ReplaceCommand;
+
+namespace {
+
+// The rows that exist, once each, ascending.
+std::vector<std::size_t> ValidRows(std::span<const std::size_t> rows, std::size_t size) {
+    std::vector<std::size_t> valid;
+    std::copy_if(rows.begin(), rows.end(), std::back_inserter(valid),
+                 [size](std::size_t row) { return row < size; });
+    std::sort(valid.begin(), valid.end());
+    valid.erase(std::unique(valid.begin(), valid.end()), valid.end());
+    return valid;
+}
+
+bool IsIdentity(std::span<const std::size_t> order) {
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        if (order[i] != i) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+ChordListController::ChordListController(MainWindow& form, QObject* parent)
+    : QObject(parent), form_(form), model_(form.rememberedChords) {
+    form_.LinkChordList(this);
+    // Undo and redo change the list as much as an edit does.
+    connect(&history_, &QUndoStack::indexChanged, this, [this] { ListChanged(); });
+}
+
+ChordListController::~ChordListController() {
+    // The history clears itself as it goes; what it would tell may be gone already.
+    disconnect(&history_, nullptr, this, nullptr);
+    form_.LinkChordList(nullptr);
+}
+
+void ChordListController::Push(QUndoCommand* command) {
+    history_.push(command);
+}
+
+void ChordListController::ListChanged() {
+    form_.ChordListChanged();
+    if (onMainWindowChanged) {
+        onMainWindowChanged();
+    }
+}
+
+void ChordListController::Append(const ChordValue& chord) {
+    Push(new InsertCommand(model_, Chords().Size(), {chord}, Texts().rememberEdit));
+}
+
+void ChordListController::StartAfresh() {
+    // An empty list stays as it is: nothing to bring back.
+    if (!Chords().Empty()) {
+        Push(new ReplaceCommand(model_, {}, Texts().startAfreshEdit));
+    }
+}
+
+void ChordListController::Open() {
+    if (onOpen) {
+        onOpen();
+    }
+}
+
+void ChordListController::LanguageApplied(Language language) {
+    language_ = language;
+    model_.SetLanguage(language);
+    Q_EMIT LanguageChanged();
+}
+
+void ChordListController::Choose(std::size_t row) {
+    if (row >= Chords().Size()) {
+        return;
+    }
+    form_.SelectChord(Chords()[row], PlayPolicy::Sound);
+    if (onMainWindowChanged) {
+        onMainWindowChanged();
+    }
+}
+
+void ChordListController::MoveRows(std::span<const std::size_t> rows, std::size_t before) {
+    const std::size_t size = Chords().Size();
+    const std::vector<std::size_t> valid = ValidRows(rows, size);
+    std::vector<std::size_t> order = OrderAfterMove(size, valid, std::min(before, size));
+    if (!valid.empty() && !IsIdentity(order)) {
+        Push(new ReorderCommand(model_, std::move(order), Texts().moveEdit));
+    }
+}
+
+void ChordListController::StepRows(std::span<const std::size_t> rows, bool up) {
+    const std::size_t size = Chords().Size();
+    std::vector<std::size_t> order = OrderAfterStep(size, ValidRows(rows, size), up);
+    if (!IsIdentity(order)) {
+        Push(new ReorderCommand(model_, std::move(order), Texts().moveEdit));
+    }
+}
+
+void ChordListController::RemoveRows(std::span<const std::size_t> rows) {
+    std::vector<std::size_t> valid = ValidRows(rows, Chords().Size());
+    if (!valid.empty()) {
+        Push(new EraseCommand(model_, std::move(valid), Texts().removeEdit));
+    }
+}
+
+void ChordListController::DuplicateRows(std::span<const std::size_t> rows) {
+    const std::vector<std::size_t> valid = ValidRows(rows, Chords().Size());
+    if (valid.empty()) {
+        return;
+    }
+    std::vector<ChordValue> copies;
+    for (std::size_t row : valid) {
+        copies.push_back(Chords()[row]);
+    }
+    Push(new InsertCommand(model_, valid.back() + 1, std::move(copies), Texts().duplicateEdit));
+}
+
+}  // namespace vorlane
