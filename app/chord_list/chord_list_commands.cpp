@@ -80,4 +80,28 @@ void ReplaceCommand::undo() {
     model_.Replace(before_);
 }
 
+RewriteCommand::RewriteCommand(ChordListModel& model, std::vector<std::size_t> rows,
+                               std::vector<ChordValue> after, std::optional<MusicalKey> keyAfter,
+                               std::string_view text)
+    : QUndoCommand(ToQString(text)),
+      model_(model),
+      rows_(std::move(rows)),
+      after_(std::move(after)),
+      keyBefore_(model.ChosenKey()),
+      keyAfter_(keyAfter) {
+    for (std::size_t row : rows_) {
+        before_.push_back(model_.Chords()[row]);
+    }
+}
+
+void RewriteCommand::redo() {
+    model_.Set(rows_, after_);
+    model_.ChooseKey(keyAfter_);
+}
+
+void RewriteCommand::undo() {
+    model_.Set(rows_, before_);
+    model_.ChooseKey(keyBefore_);
+}
+
 }  // namespace vorlane::chord_list

@@ -64,4 +64,23 @@ class ReplaceCommand : public QUndoCommand {
     std::vector<ChordValue> after_;
 };
 
+// Chords rewritten in place, and the key chosen with them (transposing; choosing a key alone
+// rewrites no chord).
+class RewriteCommand : public QUndoCommand {
+  public:
+    RewriteCommand(ChordListModel& model, std::vector<std::size_t> rows,
+                   std::vector<ChordValue> after, std::optional<MusicalKey> keyAfter,
+                   std::string_view text);
+    void redo() override;
+    void undo() override;
+
+  private:
+    ChordListModel& model_;
+    std::vector<std::size_t> rows_;  // ascending
+    std::vector<ChordValue> before_;
+    std::vector<ChordValue> after_;
+    std::optional<MusicalKey> keyBefore_;
+    std::optional<MusicalKey> keyAfter_;
+};
+
 }  // namespace vorlane::chord_list

@@ -1,6 +1,7 @@
 #include "app/chord_list/chord_list_controller.h"
 
 #include <algorithm>
+#include <numeric>
 
 #include "app/chord_list/chord_list_commands.h"
 
@@ -10,6 +11,7 @@ using chord_list::EraseCommand;
 using chord_list::InsertCommand;
 using chord_list::ReorderCommand;
 using chord_list::ReplaceCommand;
+using chord_list::RewriteCommand;
 
 namespace {
 
@@ -39,6 +41,9 @@ ChordListController::ChordListController(MainWindow& form, QObject* parent)
     form_.LinkChordList(this);
     // Undo and redo change the list as much as an edit does.
     connect(&history_, &QUndoStack::indexChanged, this, [this] { ListChanged(); });
+    // The key shows apart from the rows; it follows their first chord until one is chosen.
+    connect(&model_, &QAbstractItemModel::dataChanged, this, [this] { Q_EMIT KeyChanged(); });
+    connect(&model_, &QAbstractItemModel::modelReset, this, [this] { Q_EMIT KeyChanged(); });
 }
 
 ChordListController::~ChordListController() {
@@ -125,6 +130,61 @@ void ChordListController::DuplicateRows(std::span<const std::size_t> rows) {
         copies.push_back(Chords()[row]);
     }
     Push(new InsertCommand(model_, valid.back() + 1, std::move(copies), Texts().duplicateEdit));
+}
+
+void ChordListController::ChooseKey(const MusicalKey& key) {
+    if (key != Key()) {
+        Push(new RewriteCommand(model_, {}, {}, key, Texts().keyEdit));
+    }
+}
+
+void ChordListController::Transpose(std::span<const std::size_t> rows, int semitones) {
+    const std::size_t size = Chords().Size();
+    std::vector<std::size_t> chosen = ValidRows(rows, size);
+    const bool wholeList = chosen.empty() || chosen.size() == size;
+    if (size == 0 || semitones % 12 == 0) {
+        return;
+    }
+    // The whole list takes its key along; a few rows are spelled in the key they stay in.
+    std::optional<MusicalKey> keyAfter = model_.ChosenKey();
+    MusicalKey spelledIn = Key();
+    if (wholeList) {
+        chosen.resize(size);
+        std::iota(chosen.begin(), chosen.end(), std::size_t{0});
+        spelledIn = TransposedKey(Key(), semitones);
+        if (keyAfter) {
+            keyAfter = spelledIn;
+        }
+    }
+    std::vector<ChordValue> after;
+    after.reserve(chosen.size());
+    for (std::size_t row : chosen) {
+        after.push_back(Transposed(Chords()[row], semitones, spelledIn));
+    }
+    Push(new RewriteCommand(model_, std::move(chosen), std::move(after), keyAfter,
+                            Texts().transposeEdit));
+}
+
+void ChordListController::TransposeTo(KeyNumber tonic) {
+    const MusicalKey key{tonic, Key().minor};
+    const std::size_t size = Chords().Size();
+    if (size == 0) {
+        ChooseKey(key);
+        return;
+    }
+    // The shorter way: at most a tritone either way.
+    int semitones = ((key.tonic - Key().tonic) % 12 + 12) % 12;
+    if (semitones > 6) {
+        semitones -= 12;
+    }
+    std::vector<std::size_t> rows(size);
+    std::iota(rows.begin(), rows.end(), std::size_t{0});
+    std::vector<ChordValue> after;
+    after.reserve(size);
+    for (const ChordValue& chord : Chords().Chords()) {
+        after.push_back(Transposed(chord, semitones, key));
+    }
+    Push(new RewriteCommand(model_, std::move(rows), std::move(after), key, Texts().transposeEdit));
 }
 
 }  // namespace vorlane

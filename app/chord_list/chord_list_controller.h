@@ -49,6 +49,16 @@ class ChordListController : public QObject, public ChordListLink {
     // Copies of the rows, in order, right after the last of them.
     void DuplicateRows(std::span<const std::size_t> rows);
 
+    // The key the numerals are read in; choosing one is a change that can be undone.
+    MusicalKey Key() const { return model_.Key(); }
+    void ChooseKey(const MusicalKey& key);
+    // Moves the rows by semitones, spelled in the list's key. No rows, or every row, moves the
+    // whole list and its key with it.
+    void Transpose(std::span<const std::size_t> rows, int semitones);
+    // The whole list moved by the shorter way to the key on the tonic, in the list's mode, and
+    // read in that key.
+    void TransposeTo(KeyNumber tonic);
+
     // Asked to show the window (the main window's button, Ctrl+L).
     std::function<void()> onOpen;
     // The main window's records changed outside its own handlers: its view should show them.
@@ -56,6 +66,7 @@ class ChordListController : public QObject, public ChordListLink {
 
   Q_SIGNALS:
     void LanguageChanged();
+    void KeyChanged();
 
   private:
     void Push(QUndoCommand* command);

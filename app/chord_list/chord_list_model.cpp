@@ -16,7 +16,23 @@ namespace vorlane {
 const QString ChordListModel::kRowsMimeType = QStringLiteral("application/x-vorlane-chord-rows");
 
 ChordListModel::ChordListModel(Progression& chords, QObject* parent)
-    : QAbstractListModel(parent), chords_(chords) {}
+    : QAbstractListModel(parent), chords_(chords), shownKey_(Key()) {}
+
+MusicalKey ChordListModel::Key() const {
+    return chosenKey_.value_or(DefaultKey(chords_.Chords()));
+}
+
+void ChordListModel::ChooseKey(std::optional<MusicalKey> key) {
+    chosenKey_ = key;
+    FollowKey();
+}
+
+void ChordListModel::FollowKey() {
+    if (Key() != shownKey_) {
+        shownKey_ = Key();
+        AllRowsChanged();
+    }
+}
 
 int ChordListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(chords_.Size());
@@ -31,7 +47,7 @@ QVariant ChordListModel::data(const QModelIndex& index, int role) const {
     switch (role) {
         case Qt::DisplayRole:
         case Qt::AccessibleTextRole: {
-            const std::string text = ChordRowText(chords_[row], language_);
+            const std::string text = ChordRowText(chords_[row], shownKey_, language_);
             return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
         }
         case Qt::FontRole:
@@ -88,6 +104,7 @@ void ChordListModel::Insert(std::size_t row, std::span<const ChordValue> chords)
     beginInsertRows({}, static_cast<int>(row), static_cast<int>(row + chords.size() - 1));
     chords_.Insert(row, chords);
     endInsertRows();
+    FollowKey();
 }
 
 void ChordListModel::Erase(std::size_t row, std::size_t count) {
@@ -97,6 +114,7 @@ void ChordListModel::Erase(std::size_t row, std::size_t count) {
     beginRemoveRows({}, static_cast<int>(row), static_cast<int>(row + count - 1));
     chords_.Erase(row, count);
     endRemoveRows();
+    FollowKey();
 }
 
 void ChordListModel::Reorder(std::span<const std::size_t> order) {
@@ -112,18 +130,27 @@ void ChordListModel::Reorder(std::span<const std::size_t> order) {
     chords_.Reorder(order);
     changePersistentIndexList(before, after);
     Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+    FollowKey();
 }
 
-void ChordListModel::Set(std::size_t row, const ChordValue& chord) {
-    chords_.Set(row, chord);
-    const QModelIndex at = index(static_cast<int>(row));
-    Q_EMIT dataChanged(at, at);
+void ChordListModel::Set(std::span<const std::size_t> rows, std::span<const ChordValue> chords) {
+    if (rows.empty()) {
+        return;
+    }
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        chords_.Set(rows[i], chords[i]);
+    }
+    // One signal for the span they stand in, however many rows changed.
+    Q_EMIT dataChanged(index(static_cast<int>(rows.front())), index(static_cast<int>(rows.back())),
+                       {Qt::DisplayRole});
+    FollowKey();
 }
 
 void ChordListModel::Replace(std::vector<ChordValue> chords) {
     beginResetModel();
     chords_ = Progression(std::move(chords));
     playingRow_.reset();
+    shownKey_ = Key();
     endResetModel();
 }
 

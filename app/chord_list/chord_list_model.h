@@ -7,6 +7,7 @@
 
 #include "i18n/language_texts.h"
 #include "progression/progression.h"
+#include "theory/musical_key.h"
 
 namespace vorlane {
 
@@ -40,8 +41,15 @@ class ChordListModel : public QAbstractListModel {
     void Insert(std::size_t row, std::span<const ChordValue> chords);
     void Erase(std::size_t row, std::size_t count);
     void Reorder(std::span<const std::size_t> order);
-    void Set(std::size_t row, const ChordValue& chord);
+    // The chords at the rows, ascending, replaced by the chords in the same order.
+    void Set(std::span<const std::size_t> rows, std::span<const ChordValue> chords);
     void Replace(std::vector<ChordValue> chords);
+
+    // The key the numerals are written in: the one chosen, or else the first chord's root,
+    // major, following the first chord.
+    MusicalKey Key() const;
+    const std::optional<MusicalKey>& ChosenKey() const { return chosenKey_; }
+    void ChooseKey(std::optional<MusicalKey> key);
 
     void SetLanguage(Language language);
     // The row sounding now, shown apart; none when the list is not playing.
@@ -50,8 +58,12 @@ class ChordListModel : public QAbstractListModel {
 
   private:
     void AllRowsChanged();
+    // Every numeral changes with the key; an edit can change the key it is read in.
+    void FollowKey();
 
     Progression& chords_;
+    std::optional<MusicalKey> chosenKey_;
+    MusicalKey shownKey_;
     Language language_ = Language::Dutch;
     std::optional<std::size_t> playingRow_;
 };

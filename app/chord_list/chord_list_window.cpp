@@ -11,6 +11,7 @@
 #include "app/chord_list/chord_list_commands.h"
 #include "app/chord_list/chord_list_controller.h"
 #include "app/chord_list/chord_rows_view.h"
+#include "app/chord_list/key_bar.h"
 
 namespace vorlane {
 
@@ -19,7 +20,7 @@ using chord_list::ToQString;
 namespace {
 
 constexpr int kGapToMainWindow = 8;
-constexpr int kInitialWidth = 420;
+constexpr int kInitialWidth = 520;
 
 }  // namespace
 
@@ -31,6 +32,8 @@ struct ChordListWindow::Actions {
     QAction* remove = nullptr;
     QAction* undo = nullptr;
     QAction* redo = nullptr;
+    QAction* transposeDown = nullptr;
+    QAction* transposeUp = nullptr;
 };
 
 ChordListWindow::ChordListWindow(ChordListController& controller, QWidget* mainWindow)
@@ -86,6 +89,10 @@ void ChordListWindow::BuildActions() {
     a.redo = action(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { controller_.Redo(); });
     a.redo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    a.transposeDown = action(QKeySequence(Qt::CTRL | Qt::Key_Down),
+                             [this] { controller_.Transpose(rows_->SelectedRows(), -1); });
+    a.transposeUp = action(QKeySequence(Qt::CTRL | Qt::Key_Up),
+                           [this] { controller_.Transpose(rows_->SelectedRows(), 1); });
 }
 
 void ChordListWindow::BuildLayout() {
@@ -105,9 +112,12 @@ void ChordListWindow::BuildLayout() {
     editRow->addWidget(button(actions_->undo, "UndoButton"));
     editRow->addWidget(button(actions_->redo, "RedoButton"));
 
+    keyBar_ = new KeyBar(controller_, actions_->transposeDown, actions_->transposeUp, this);
+
     auto* column = new QVBoxLayout(this);
     column->addLayout(editRow);
     column->addWidget(rows_, 1);
+    column->addWidget(keyBar_);
 }
 
 void ChordListWindow::ApplyTexts() {
@@ -126,6 +136,9 @@ void ChordListWindow::ApplyTexts() {
     text(actions_->remove, t.remove);
     text(actions_->undo, t.undo);
     text(actions_->redo, t.redo);
+    text(actions_->transposeDown, t.transposeDown);
+    text(actions_->transposeUp, t.transposeUp);
+    keyBar_->ApplyTexts(t);
 }
 
 void ChordListWindow::UpdateEnabled() {
@@ -135,6 +148,8 @@ void ChordListWindow::UpdateEnabled() {
          {actions_->moveUp, actions_->moveDown, actions_->duplicate, actions_->remove}) {
         a->setEnabled(chosen);
     }
+    actions_->transposeDown->setEnabled(!controller_.Chords().Empty());
+    actions_->transposeUp->setEnabled(!controller_.Chords().Empty());
     actions_->undo->setEnabled(controller_.History().canUndo());
     actions_->redo->setEnabled(controller_.History().canRedo());
 }

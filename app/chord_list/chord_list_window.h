@@ -8,6 +8,7 @@ namespace vorlane {
 
 class ChordListController;
 class ChordRowsView;
+class KeyBar;
 
 // The chord list window: the rows, and the buttons and keys that change and play them. It
 // only shows the controller's state and hands the user's actions to it. A window of its own,
@@ -34,6 +35,7 @@ class ChordListWindow : public QWidget {
 
     ChordListController& controller_;
     ChordRowsView* rows_ = nullptr;
+    KeyBar* keyBar_ = nullptr;
     std::unique_ptr<Actions> actions_;
     bool placed_ = false;
 };

@@ -1,8 +1,11 @@
 #include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
 #include <QDropEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QTest>
+#include <QToolButton>
 
 #include "app/chord_list/chord_list_window.h"
 #include "app/chord_list/chord_rows_view.h"
@@ -77,6 +80,32 @@ TEST_F(ChordListWindowTest, KeysEditTheChosenRowsAndUndoTakesEachBack) {
     EXPECT_EQ(Rows().SelectedRows(), std::vector<std::size_t>{1});
 }
 
+TEST_F(ChordListWindowTest, TheKeyBarShowsTheKeyChoosesItAndTransposes) {
+    OpenWindow({kDm7, kG7, kC});
+    auto* tonic = window->findChild<QComboBox*>("KeyTonic");
+    EXPECT_EQ(tonic->currentText(), "D") << "the first chord's root";
+    tonic->setCurrentIndex(0);
+    Q_EMIT tonic->activated(0);
+    EXPECT_EQ(Row(0), "Dm7:   D - F - A - C   (ii7)");
+
+    // Every row chosen moves the whole list and its key; the key bar follows.
+    Rows().selectAll();
+    QTest::keyClick(&Rows(), Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(Names(), (std::vector<std::string>{"C#m7", "F#7", "B"}));
+    EXPECT_EQ(tonic->currentText(), "B");
+    // One row alone keeps the key.
+    Select({2});
+    QTest::keyClick(&Rows(), Qt::Key_Up, Qt::ControlModifier);
+    EXPECT_EQ(Names(), (std::vector<std::string>{"C#m7", "F#7", "C"}));
+    EXPECT_EQ(tonic->currentText(), "B");
+
+    auto* to = window->findChild<QToolButton*>("TransposeToButton");
+    Q_EMIT to->menu()->aboutToShow();
+    to->menu()->actions().at(2)->trigger();  // D major
+    EXPECT_EQ(Names(), (std::vector<std::string>{"Em7", "A7", "D#"})) << "spelled in D major";
+    EXPECT_EQ(tonic->currentText(), "D");
+}
+
 TEST_F(ChordListWindowTest, ClicksAndArrowKeysChooseRowsButAChangedListDoesNot) {
     OpenWindow({kC, kDm7, kG7});
     midi.Clear();
@@ -118,15 +147,15 @@ TEST_F(ChordListWindowTest, AScreenReaderReadsTheRowsAsANamedList) {
     EXPECT_EQ(rows->role(), QAccessible::List);
     EXPECT_EQ(rows->text(QAccessible::Name), "Remembered chords");
     ASSERT_EQ(rows->childCount(), 3);
-    EXPECT_EQ(rows->child(0)->text(QAccessible::Name), "C:   C - E - G");
-    EXPECT_EQ(rows->child(1)->text(QAccessible::Name), "Dm7:   D - F - A - C");
-    EXPECT_EQ(rows->child(2)->text(QAccessible::Name), "G7, 1st reversal:   G - B - D - F");
+    EXPECT_EQ(rows->child(0)->text(QAccessible::Name), "C:   C - E - G   (I)");
+    EXPECT_EQ(rows->child(1)->text(QAccessible::Name), "Dm7:   D - F - A - C   (ii7)");
+    EXPECT_EQ(rows->child(2)->text(QAccessible::Name), "G7, 1st reversal:   G - B - D - F   (V7)");
 
     // The list speaks the window's language.
     Click(form->DutchButton);
     list->Undo();  // the change of language started the list afresh
     EXPECT_EQ(rows->text(QAccessible::Name), "Onthouden akkoorden");
-    EXPECT_EQ(Row(2), "G7, 1ste omkering:   G - B - D - F");
+    EXPECT_EQ(Row(2), "G7, 1ste omkering:   G - B - D - F   (V7)");
 }
 
 TEST_F(ChordListWindowTest, AResizableWindowOfItsOwnAboveAndBesideTheMainWindow) {
