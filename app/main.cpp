@@ -14,11 +14,13 @@
 #include "midi/rtmidi/rtmidi_input.h"
 #include "midi/rtmidi/rtmidi_output_port.h"
 #endif
+#include "practice/qt/qt_record_files.h"
 #include "settings/chord_folders.h"
 #include "settings/qt/qsettings_store.h"
 #include "settings/qt/qt_chord_file_system.h"
 #include "ui/qt/app_icon.h"
 #include "ui/qt/first_paint.h"
+#include "ui/qt/practice_launcher.h"
 #include "ui/qt/qt_dialogs.h"
 #include "ui/qt/qt_event_loop.h"
 #include "ui/qt/qt_window_view.h"
@@ -78,6 +80,9 @@ int main(int argc, char** argv) {
 #endif
     // The chord list's history starts with the window, before the list is first started.
     vorlane::ChordListController chordList(*form);
+    vorlane::QtRecordFiles recordFiles;
+    vorlane::ui::qt::PracticeLauncher practice(
+        *form, {midi, eventLoop, settings, recordFiles, vorlane::PracticeRecordPath(), {}});
     vorlane::ui::qt::QtWindowView view(form->window);
     eventLoop.SetView(&view);
     dialogs.SetParentWidget(&view);

@@ -115,6 +115,7 @@ class MainWindow {
     ui::Control* PianoArpeggioButton = nullptr;
     ui::Control* OctaveHigherCheck = nullptr;
     ui::Control* ChordListButton = nullptr;  // opens the chord list window
+    ui::Control* PracticeButton = nullptr;
 
     AppState state;
 
@@ -197,6 +198,12 @@ class MainWindow {
     void RestoreOutput(const std::string& destination);
     // The context menu of the window and the sound group, as it is when it opens.
     std::vector<ui::MenuItem> SoundMenu();
+
+    // The practice window lives in the toolkit: the program entry says how to open it, and
+    // hears of each language the window applies so that it follows.
+    std::function<void()> onOpenPractice;
+    std::function<void(Language)> onLanguageApplied;
+    void OpenPractice();
 
     // Window lifecycle.
     void OnFirstShow();

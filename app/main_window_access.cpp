@@ -15,10 +15,10 @@ void MainWindow::SetUpAccess() {
     order.insert(order.end(), SharpRootButtons.begin(), SharpRootButtons.end());
     // Chord types by type: the left column from the top, then the right one.
     order.insert(order.end(), VariationButtons.begin(), VariationButtons.end());
-    order.insert(order.end(),
-                 {InversionSelector, NotesOnPianoCheck, EnglishButton, FrenchButton, DutchButton,
-                  InfoButton, ChordListButton, SaveButton, RememberButton, NoSoundButton,
-                  HammondButton, PianoArpeggioButton, GuitarArpeggioButton, OctaveHigherCheck});
+    order.insert(order.end(), {InversionSelector, NotesOnPianoCheck, EnglishButton, FrenchButton,
+                               DutchButton, InfoButton, PracticeButton, ChordListButton, SaveButton,
+                               RememberButton, NoSoundButton, HammondButton, PianoArpeggioButton,
+                               GuitarArpeggioButton, OctaveHigherCheck});
 
     // Save and Info ignore their keys while their buttons are disabled, as a click would.
     window.shortcuts = {
@@ -40,6 +40,7 @@ void MainWindow::SetUpAccess() {
                  chordList_->Redo();
              }
          }},
+        {"Ctrl+P", [this] { window.Click(*PracticeButton); }},
     };
     for (ui::Control* line : {ScaleLineLabel, CompatibleLineLabel, ChordLineLabel}) {
         line->contextMenu = {{"", [this, line] { window.Copy(line->text); }}};

@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "app/main_window_layout.h"
 #include "i18n/chord_list_texts.h"
+#include "i18n/practice_texts.h"
 #include "practice/played_keys.h"
 
 namespace vorlane {
@@ -147,6 +148,8 @@ void MainWindow::CreateControls() {
     const ChordListTexts& list = ChordListTextsFor(Language::Dutch);
     ChordListButton = pushButton("ChordListButton", 296, std::string{list.windowTitle},
                                  std::string{list.buttonHint});
+    PracticeButton = pushButton("PracticeButton", 264, std::string{DutchPracticeTexts.title},
+                                std::string{kPracticeHint});
 }
 
 void MainWindow::AttachHandlers() {
@@ -189,6 +192,7 @@ void MainWindow::AttachHandlers() {
     on(SaveButton, &MainWindow::SaveChords, this);
     on(RememberButton, &MainWindow::RememberChord, this);
     on(ChordListButton, &MainWindow::OpenChordList, this);
+    on(PracticeButton, &MainWindow::OpenPractice, this);
 }
 
 std::unique_ptr<MainWindow> BuildMainWindow(Services services) {

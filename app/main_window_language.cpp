@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 #include "i18n/chord_list_texts.h"
+#include "i18n/practice_texts.h"
 #include "settings/settings_rules.h"
 
 namespace vorlane {
@@ -60,10 +61,14 @@ void MainWindow::ApplyLanguage() {
     const ChordListTexts& list = ChordListTextsFor(state.language);
     set(ChordListButton, list.windowTitle);
     ChordListButton->hint = list.buttonHint;
+    set(PracticeButton, PracticeTextsFor(state.language).title);
     ApplyAccessTexts(t);
     window.caption = productName + " " + std::string{VersionText};
     if (chordList_ != nullptr) {
         chordList_->LanguageApplied(state.language);
+    }
+    if (onLanguageApplied) {
+        onLanguageApplied(state.language);
     }
 }
 

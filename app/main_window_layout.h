@@ -64,6 +64,8 @@ inline constexpr std::string_view kSaveHint =
     "Click this button to save the memorized chords to a file. Default Folder: ~/PianoChords";
 inline constexpr std::string_view kRememberHint =
     "Click this button to remember the current chord.";
+inline constexpr std::string_view kPracticeHint =
+    "Click this button to practise playing and naming chords.";
 
 inline constexpr std::string_view kAboutNotice = "\u00a9 2026 The Vorlane developers";
 

@@ -23,8 +23,9 @@ TEST_F(FormTest, TabEntersEachSetOnItsChoiceAndSkipsWhatCannotBeUsed) {
     StartWith("Engels", "GeenMidi", "Laag");
     const std::vector<std::string> start = {
         "FlatRootButtonC", "VariationButton0", "InversionSelector", "NotesOnPianoCheck",
-        "EnglishButton",   "InfoButton",       "ChordListButton",   "RememberButton",
-        "NoSoundButton",   "OctaveHigherCheck"};  // Save is disabled while nothing is remembered
+        "EnglishButton",   "InfoButton",       "PracticeButton",    "ChordListButton",
+        "RememberButton",  "NoSoundButton",    "OctaveHigherCheck"};  // Save is disabled while
+                                                                      // nothing is remembered
     EXPECT_EQ(TabWalk(form->window, false), start);
     std::vector<std::string> back(start.rbegin(), start.rend());
     EXPECT_EQ(TabWalk(form->window, true), back);
@@ -33,11 +34,11 @@ TEST_F(FormTest, TabEntersEachSetOnItsChoiceAndSkipsWhatCannotBeUsed) {
     Click(Sharp(6));
     Click(Variation(ChordType::Ninth));  // a ninth cannot be inverted: the list is hidden
     Click(form->RememberButton);
-    EXPECT_EQ(
-        TabWalk(form->window, false),
-        (std::vector<std::string>{"SharpRootButtonF#", "VariationButton13", "NotesOnPianoCheck",
-                                  "EnglishButton", "InfoButton", "ChordListButton", "SaveButton",
-                                  "HammondButton", "OctaveHigherCheck"}));
+    EXPECT_EQ(TabWalk(form->window, false),
+              (std::vector<std::string>{"SharpRootButtonF#", "VariationButton13",
+                                        "NotesOnPianoCheck", "EnglishButton", "InfoButton",
+                                        "PracticeButton", "ChordListButton", "SaveButton",
+                                        "HammondButton", "OctaveHigherCheck"}));
 }
 
 TEST_F(FormTest, ArrowKeysChooseAlongColumnsAndRowsExactlyAsClicks) {

@@ -8,7 +8,7 @@ using ui::ControlKind;
 TEST_F(FormTest, ControlsAreCreatedInOrderWithTheirGeometry) {
     Build();
     const auto& controls = form->window.Controls();
-    ASSERT_EQ(controls.size(), 86u);
+    ASSERT_EQ(controls.size(), 87u);
 
     // Creation order around the repeated groups.
     EXPECT_EQ(controls[0]->name, "ChordLineLabel");
@@ -28,6 +28,7 @@ TEST_F(FormTest, ControlsAreCreatedInOrderWithTheirGeometry) {
     EXPECT_EQ(controls[69]->name, "InversionSelector");
     EXPECT_EQ(controls[84]->name, "OctaveHigherCheck");
     EXPECT_EQ(controls[85]->name, "ChordListButton");
+    EXPECT_EQ(controls[86]->name, "PracticeButton");
 
     struct Expected {
         const char* name;
@@ -53,6 +54,7 @@ TEST_F(FormTest, ControlsAreCreatedInOrderWithTheirGeometry) {
         {"LogoPicture", ControlKind::Picture, "", 584, 16, 159, 86},
         {"RememberButton", ControlKind::PushButton, "", 588, 328, 149, 26},
         {"ChordListButton", ControlKind::PushButton, "", 588, 296, 149, 26},
+        {"PracticeButton", ControlKind::PushButton, "", 588, 264, 149, 26},
         {"GuitarArpeggioButton", ControlKind::RadioButton, "SoundGroup", 424, 20, 145, 22},
         {"OctaveHigherCheck", ControlKind::CheckBox, "SoundGroup", 570, 20, 139, 22},
     };

@@ -105,7 +105,7 @@ TEST_F(AccessTest, TabFollowsTheWindowTopToBottomAndArrowsChooseAsClicks) {
         W(form->OctaveHigherCheck)->setFocus(Qt::OtherFocusReason);
         Key(Qt::Key_Tab);
         QStringList order;
-        for (int i = 0; i < 11; ++i) {
+        for (int i = 0; i < 12; ++i) {
             QWidget* focus = QApplication::focusWidget();
             order << focus->objectName();
             const QImage framed = focus->grab().toImage();
@@ -119,6 +119,7 @@ TEST_F(AccessTest, TabFollowsTheWindowTopToBottomAndArrowsChooseAsClicks) {
                              "NotesOnPianoCheck",
                              Name(W(form->LanguageButton(form->state.language))),
                              "InfoButton",
+                             "PracticeButton",
                              "ChordListButton",
                              "RememberButton",
                              Name(W(form->SoundModeButton(form->player.Mode()))),
@@ -130,9 +131,9 @@ TEST_F(AccessTest, TabFollowsTheWindowTopToBottomAndArrowsChooseAsClicks) {
         }
         EXPECT_EQ(order, expected);
         Key(Qt::Key_Tab, Qt::ShiftModifier);
-        EXPECT_EQ(Focused(), order[10]);
+        EXPECT_EQ(Focused(), order[11]);
         Key(Qt::Key_Tab, Qt::ShiftModifier);
-        EXPECT_EQ(Focused(), order[9]);
+        EXPECT_EQ(Focused(), order[10]);
         view.reset();
         form.reset();
     }

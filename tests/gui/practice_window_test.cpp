@@ -7,7 +7,9 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "tests/gui/form_window_fixture.h"
 #include "tests/support/practice_stand_ins.h"
+#include "ui/qt/practice_launcher.h"
 #include "ui/qt/practice_window.h"
 
 namespace vorlane::testing {
@@ -147,6 +149,31 @@ TEST_F(PracticeWindowTest, ResetAsksFirst) {
     ASSERT_EQ(asked.size(), 2u);
     EXPECT_EQ(asked[0].toStdString(), EnglishPracticeTexts.resetQuestion);
     EXPECT_EQ(Find("ResultsChart")->accessibleDescription(), "No answers yet.");
+}
+
+// The main window's button and Ctrl+P open one practice window, which follows the main
+// window's language.
+TEST_F(FormWindowTest, PracticeOpensFromTheMainWindowInItsLanguage) {
+    Open("Engels", "GeenMidi");
+    MemoryRecordFiles recordFiles;
+    ui::qt::PracticeLauncher practice(*form, {midi, loop, settings, recordFiles, kRecordPath, {}});
+    EXPECT_EQ(Text(form->PracticeButton), "Practice");
+    EXPECT_EQ(practice.Window(), nullptr);
+    ClickOn(form->PracticeButton);
+    PracticeWindow* window = practice.Window();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->windowTitle(), "Practice");
+    window->close();
+    EXPECT_TRUE(form->window.PressShortcut("Ctrl+P"));
+    EXPECT_EQ(practice.Window(), window);
+    EXPECT_TRUE(window->isVisible());
+    for (auto [button, title] : {std::pair{form->FrenchButton, "Entra\u00eenement"},
+                                 std::pair{form->DutchButton, "Oefenen"}}) {
+        ClickOn(button);
+        EXPECT_EQ(window->windowTitle().toStdString(), title);
+        EXPECT_EQ(Text(form->PracticeButton).toStdString(), title);
+    }
 }
 
 }  // namespace

@@ -1,0 +1,11 @@
+#include "app/main_window.h"
+
+namespace vorlane {
+
+void MainWindow::OpenPractice() {
+    if (onOpenPractice) {
+        onOpenPractice();
+    }
+}
+
+}  // namespace vorlane
