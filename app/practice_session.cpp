@@ -379,6 +379,7 @@ void PracticeSession::Refresh() {
     s.results = record_.ByType();
     s.resultsText = ResultsText(record_, t);
     s.waiting = waiting_;
+    s.answerShown = shown_;
     screen_ = std::move(s);
     if (onChange) {
         onChange();

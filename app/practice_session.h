@@ -45,6 +45,7 @@ struct PracticeScreen {
     std::vector<TypeSummary> results;
     std::string resultsText;  // the results as a screen reader reads them
     bool waiting = false;     // a question waits for its answer
+    bool answerShown = false;
 };
 
 // A practice sitting, without a toolkit: asks questions from the chosen set, judges the answers

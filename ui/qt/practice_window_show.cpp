@@ -103,7 +103,7 @@ void PracticeWindow::Refresh() {
     replay_->setVisible(!play);
     nameRow_->setVisible(!play);
     check_->setEnabled(s.waiting);
-    show_->setEnabled(s.waiting);
+    show_->setEnabled(s.waiting && !s.answerShown);
     skip_->setEnabled(session_.Question().has_value());
     replay_->setEnabled(session_.Question().has_value());
     ShowQuestionSet();
