@@ -79,7 +79,7 @@ int main(int argc, char** argv) {
         {midi, eventLoop, dialogs, settings, files, vorlane::HomeFolder(), &midi});
 #endif
     // The chord list's history starts with the window, before the list is first started.
-    vorlane::ChordListController chordList(*form);
+    vorlane::ChordListController chordList(*form, midi, eventLoop);
     vorlane::QtRecordFiles recordFiles;
     vorlane::ui::qt::PracticeLauncher practice(
         *form, {midi, eventLoop, settings, recordFiles, vorlane::PracticeRecordPath(), {}});

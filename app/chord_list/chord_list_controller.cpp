@@ -36,9 +36,15 @@ bool IsIdentity(std::span<const std::size_t> order) {
 
 }  // namespace
 
-ChordListController::ChordListController(MainWindow& form, QObject* parent)
-    : QObject(parent), form_(form), model_(form.rememberedChords) {
+ChordListController::ChordListController(MainWindow& form, MidiOut& midi, ui::EventLoop& eventLoop,
+                                         QObject* parent)
+    : QObject(parent), form_(form), model_(form.rememberedChords), player_(midi, eventLoop) {
     form_.LinkChordList(this);
+    player_.onChord = [this](std::size_t row, const Voicing& voicing) { PlayChord(row, voicing); };
+    player_.onStop = [this] {
+        model_.SetPlayingRow(std::nullopt);
+        Q_EMIT PlayingChanged(false);
+    };
     // Undo and redo change the list as much as an edit does.
     connect(&history_, &QUndoStack::indexChanged, this, [this] { ListChanged(); });
     // The key shows apart from the rows; it follows their first chord until one is chosen.
@@ -49,6 +55,8 @@ ChordListController::ChordListController(MainWindow& form, QObject* parent)
 ChordListController::~ChordListController() {
     // The history clears itself as it goes; what it would tell may be gone already.
     disconnect(&history_, nullptr, this, nullptr);
+    player_.onStop = nullptr;
+    player_.Stop();
     form_.LinkChordList(nullptr);
 }
 
@@ -57,6 +65,8 @@ void ChordListController::Push(QUndoCommand* command) {
 }
 
 void ChordListController::ListChanged() {
+    // What plays is the list as it was: a changed list stops it.
+    Stop();
     form_.ChordListChanged();
     if (onMainWindowChanged) {
         onMainWindowChanged();
@@ -130,6 +140,59 @@ void ChordListController::DuplicateRows(std::span<const std::size_t> rows) {
         copies.push_back(Chords()[row]);
     }
     Push(new InsertCommand(model_, valid.back() + 1, std::move(copies), Texts().duplicateEdit));
+}
+
+PlaybackOptions ChordListController::Options() const {
+    return {tempo_, beats_, form_.player.Mode(), form_.state.octaveHigher, smooth_};
+}
+
+void ChordListController::Play() {
+    if (Chords().Empty()) {
+        return;
+    }
+    player_.Play(Chords().Chords(), Options(), loop_);
+    Q_EMIT PlayingChanged(player_.Playing());
+}
+
+void ChordListController::Stop() {
+    player_.Stop();
+}
+
+void ChordListController::PlayChord(std::size_t row, const Voicing& voicing) {
+    model_.SetPlayingRow(row);
+    // Shown where it sounds; the list sounds it, the main window does not.
+    form_.SelectChord(Chords()[row], PlayPolicy::Silent, voicing);
+    Q_EMIT PlayingRowChanged(static_cast<int>(row));
+    if (onMainWindowChanged) {
+        onMainWindowChanged();
+    }
+}
+
+void ChordListController::PlayOnFromHere() {
+    if (player_.Playing()) {
+        player_.Play(Chords().Chords(), Options(), loop_, model_.PlayingRow().value_or(0));
+        Q_EMIT PlayingChanged(player_.Playing());
+    }
+}
+
+void ChordListController::SetTempo(int bpm) {
+    tempo_ = std::clamp(bpm, kLowestTempo, kHighestTempo);
+    PlayOnFromHere();
+}
+
+void ChordListController::SetBeatsPerChord(int beats) {
+    beats_ = std::clamp(beats, kFewestBeatsPerChord, kMostBeatsPerChord);
+    PlayOnFromHere();
+}
+
+void ChordListController::SetLooping(bool loop) {
+    loop_ = loop;
+    player_.SetLoop(loop);
+}
+
+void ChordListController::SetSmoothVoicing(bool smooth) {
+    smooth_ = smooth;
+    PlayOnFromHere();
 }
 
 void ChordListController::ChooseKey(const MusicalKey& key) {

@@ -8,6 +8,7 @@
 
 #include "app/chord_list/chord_list_model.h"
 #include "app/chord_list_link.h"
+#include "app/list_player.h"
 #include "app/main_window.h"
 #include "i18n/chord_list_texts.h"
 
@@ -21,7 +22,9 @@ class ChordListController : public QObject, public ChordListLink {
     Q_OBJECT
 
   public:
-    explicit ChordListController(MainWindow& form, QObject* parent = nullptr);
+    // The list plays through the main window's output on its event loop.
+    ChordListController(MainWindow& form, MidiOut& midi, ui::EventLoop& eventLoop,
+                        QObject* parent = nullptr);
     ~ChordListController() override;
 
     ChordListModel& Model() { return model_; }
@@ -36,7 +39,7 @@ class ChordListController : public QObject, public ChordListLink {
     void Open() override;
     void Undo() override { history_.undo(); }
     void Redo() override { history_.redo(); }
-    void MainWindowChoice() override {}
+    void MainWindowChoice() override { Stop(); }
     void LanguageApplied(Language language) override;
 
     // The user's side. Rows are rows of the list as it stands, in any order.
@@ -59,6 +62,23 @@ class ChordListController : public QObject, public ChordListLink {
     // read in that key.
     void TransposeTo(KeyNumber tonic);
 
+    // Hearing the list: each chord in the main window's sound mode and octave, shown there
+    // (silently: it sounds here) with its row highlighted. A change of the list, or a choice
+    // in the main window, stops it; a change of tempo, beats or voicing goes on from the chord
+    // playing.
+    void Play();
+    void Stop();
+    bool Playing() const { return player_.Playing(); }
+    int Tempo() const { return tempo_; }
+    int BeatsPerChord() const { return beats_; }
+    bool Looping() const { return loop_; }
+    bool SmoothVoicing() const { return smooth_; }
+    void SetTempo(int bpm);
+    void SetBeatsPerChord(int beats);
+    void SetLooping(bool loop);
+    void SetSmoothVoicing(bool smooth);
+    PlaybackOptions Options() const;
+
     // Asked to show the window (the main window's button, Ctrl+L).
     std::function<void()> onOpen;
     // The main window's records changed outside its own handlers: its view should show them.
@@ -67,15 +87,24 @@ class ChordListController : public QObject, public ChordListLink {
   Q_SIGNALS:
     void LanguageChanged();
     void KeyChanged();
+    void PlayingChanged(bool playing);
+    void PlayingRowChanged(int row);
 
   private:
     void Push(QUndoCommand* command);
     void ListChanged();
+    void PlayChord(std::size_t row, const Voicing& voicing);
+    void PlayOnFromHere();
 
     MainWindow& form_;
     ChordListModel model_;
     QUndoStack history_;
     Language language_ = Language::Dutch;
+    ListPlayer player_;
+    int tempo_ = 90;
+    int beats_ = 4;
+    bool loop_ = false;
+    bool smooth_ = false;
 };
 
 }  // namespace vorlane

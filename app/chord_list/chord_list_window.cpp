@@ -12,6 +12,7 @@
 #include "app/chord_list/chord_list_controller.h"
 #include "app/chord_list/chord_rows_view.h"
 #include "app/chord_list/key_bar.h"
+#include "app/chord_list/play_bar.h"
 
 namespace vorlane {
 
@@ -34,6 +35,7 @@ struct ChordListWindow::Actions {
     QAction* redo = nullptr;
     QAction* transposeDown = nullptr;
     QAction* transposeUp = nullptr;
+    QAction* play = nullptr;  // Play, or Stop while the list plays
 };
 
 ChordListWindow::ChordListWindow(ChordListController& controller, QWidget* mainWindow)
@@ -64,6 +66,13 @@ ChordListWindow::ChordListWindow(ChordListController& controller, QWidget* mainW
             [this] { UpdateEnabled(); });
     connect(&controller_.History(), &QUndoStack::indexChanged, this, [this] { UpdateEnabled(); });
     connect(&controller_, &ChordListController::LanguageChanged, this, [this] { ApplyTexts(); });
+    connect(&controller_, &ChordListController::PlayingChanged, this, [this] {
+        ShowPlaying();
+        UpdateEnabled();
+    });
+    // The row playing stays in sight.
+    connect(&controller_, &ChordListController::PlayingRowChanged, this,
+            [this](int row) { rows_->scrollTo(controller_.Model().index(row)); });
 }
 
 ChordListWindow::~ChordListWindow() = default;
@@ -93,6 +102,17 @@ void ChordListWindow::BuildActions() {
                              [this] { controller_.Transpose(rows_->SelectedRows(), -1); });
     a.transposeUp = action(QKeySequence(Qt::CTRL | Qt::Key_Up),
                            [this] { controller_.Transpose(rows_->SelectedRows(), 1); });
+    a.play = action(QKeySequence(Qt::Key_Space), [this] {
+        if (controller_.Playing()) {
+            controller_.Stop();
+        } else {
+            controller_.Play();
+        }
+    });
+    // Space plays from the list; elsewhere it keeps pressing buttons and ticking boxes.
+    removeAction(a.play);
+    rows_->addAction(a.play);
+    a.play->setShortcutContext(Qt::WidgetShortcut);
 }
 
 void ChordListWindow::BuildLayout() {
@@ -113,11 +133,13 @@ void ChordListWindow::BuildLayout() {
     editRow->addWidget(button(actions_->redo, "RedoButton"));
 
     keyBar_ = new KeyBar(controller_, actions_->transposeDown, actions_->transposeUp, this);
+    playBar_ = new PlayBar(controller_, actions_->play, this);
 
     auto* column = new QVBoxLayout(this);
     column->addLayout(editRow);
     column->addWidget(rows_, 1);
     column->addWidget(keyBar_);
+    column->addWidget(playBar_);
 }
 
 void ChordListWindow::ApplyTexts() {
@@ -139,6 +161,16 @@ void ChordListWindow::ApplyTexts() {
     text(actions_->transposeDown, t.transposeDown);
     text(actions_->transposeUp, t.transposeUp);
     keyBar_->ApplyTexts(t);
+    playBar_->ApplyTexts(t);
+    ShowPlaying();
+}
+
+void ChordListWindow::ShowPlaying() {
+    const ChordListTexts& t = controller_.Texts();
+    actions_->play->setText(ToQString(controller_.Playing() ? t.stop : t.play));
+    actions_->play->setToolTip(actions_->play->text() + QStringLiteral(" (") +
+                               actions_->play->shortcut().toString(QKeySequence::NativeText) +
+                               QStringLiteral(")"));
 }
 
 void ChordListWindow::UpdateEnabled() {
@@ -150,6 +182,7 @@ void ChordListWindow::UpdateEnabled() {
     }
     actions_->transposeDown->setEnabled(!controller_.Chords().Empty());
     actions_->transposeUp->setEnabled(!controller_.Chords().Empty());
+    actions_->play->setEnabled(controller_.Playing() || !controller_.Chords().Empty());
     actions_->undo->setEnabled(controller_.History().canUndo());
     actions_->redo->setEnabled(controller_.History().canRedo());
 }

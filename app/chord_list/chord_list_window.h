@@ -9,6 +9,7 @@ namespace vorlane {
 class ChordListController;
 class ChordRowsView;
 class KeyBar;
+class PlayBar;
 
 // The chord list window: the rows, and the buttons and keys that change and play them. It
 // only shows the controller's state and hands the user's actions to it. A window of its own,
@@ -32,10 +33,12 @@ class ChordListWindow : public QWidget {
     void BuildLayout();
     void ApplyTexts();
     void UpdateEnabled();
+    void ShowPlaying();
 
     ChordListController& controller_;
     ChordRowsView* rows_ = nullptr;
     KeyBar* keyBar_ = nullptr;
+    PlayBar* playBar_ = nullptr;
     std::unique_ptr<Actions> actions_;
     bool placed_ = false;
 };

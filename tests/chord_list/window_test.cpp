@@ -125,6 +125,13 @@ TEST_F(ChordListWindowTest, ClicksAndArrowKeysChooseRowsButAChangedListDoesNot) 
     EXPECT_EQ(Names(), (std::vector<std::string>{"Dm7", "G7"}));
     EXPECT_TRUE(midi.NotesOn().empty());
     EXPECT_EQ(form->ChordLineLabel->text, "Chord C:   C - E - G");
+
+    // Space in the list plays it and stops it.
+    QTest::keyClick(&Rows(), Qt::Key_Space);
+    EXPECT_TRUE(list->Playing());
+    EXPECT_EQ(window->findChild<QToolButton*>("PlayButton")->text(), "Stop");
+    QTest::keyClick(&Rows(), Qt::Key_Space);
+    EXPECT_FALSE(list->Playing());
 }
 
 TEST_F(ChordListWindowTest, DroppedRowsMoveAsOneChange) {

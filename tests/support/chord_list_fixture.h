@@ -19,7 +19,7 @@ class ChordListTest : public FormTest {
         settings.Set("Taal", language);
         settings.Set("Midi", sound);
         Build();
-        list = std::make_unique<ChordListController>(*form);
+        list = std::make_unique<ChordListController>(*form, midi, loop);
         form->window.Show();
     }
     // Shows the chord in the main window, silently, and clicks Remember.
