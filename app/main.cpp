@@ -1,6 +1,7 @@
 // Program entry: the main window with the real backends, on Qt's event loop.
 
 #include <QApplication>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -26,6 +27,8 @@
 #include "ui/qt/qt_window_view.h"
 
 namespace {
+
+constexpr int kLatestSynthLoadMs = 2000;
 
 bool HasDisplay() {
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
@@ -55,7 +58,9 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(vorlane::ui::qt::AppIcon());
 
     vorlane::ui::qt::QtEventLoop eventLoop;
-    vorlane::FluidSynthMidiOut synth;
+    vorlane::FluidSynthOptions synthOptions;
+    synthOptions.deferLoad = true;
+    vorlane::FluidSynthMidiOut synth{synthOptions};
 #ifdef VORLANE_WITH_MIDI_INPUT
     const std::unique_ptr<vorlane::RtMidiOutputPort> port = vorlane::RtMidiOutputPort::Open();
     vorlane::RoutedMidiOut midi(synth, port.get());
@@ -88,6 +93,9 @@ int main(int argc, char** argv) {
     dialogs.SetParentWidget(&view);
     vorlane::ui::qt::ReportFirstPaintIfAsked(view);
     vorlane::AttachChordListWindow(chordList, view, [&view] { view.Push(); });
+    // The synth loads once the window is on screen; a chord clicked before waits for it.
+    vorlane::ui::qt::AfterFirstPaint(view, [&synth] { synth.AllowLoad(); });
+    QTimer::singleShot(kLatestSynthLoadMs, [&synth] { synth.AllowLoad(); });  // never painted
     view.show();
 #ifdef VORLANE_WITH_MIDI_INPUT
     // Without a MIDI system the window runs on as it is, silently.

@@ -15,6 +15,7 @@ inline constexpr std::uint8_t kControlChangeStatus = 0xB0;
 inline constexpr std::uint8_t kProgramChangeStatus = 0xC0;
 
 inline constexpr std::uint8_t kSustainController = 64;
+inline constexpr std::uint8_t kSostenutoController = 66;
 inline constexpr std::uint8_t kAllSoundOffController = 120;
 inline constexpr std::uint8_t kAllNotesOffController = 123;
 

@@ -2,6 +2,7 @@
 """Start-up of the real program against a bare Qt 6 window of the same size, under Xvfb.
 
   bench/gui/startup_bench.py [BUILD_DIR] [--runs N] [--memory-runs N] [--clicks N] [--no-build]
+                             [--also NAME=PROGRAM]...
 
 Builds `vorlane` and `bench_bare_window` in BUILD_DIR (default build/dev), starts a private
 Xvfb and a private PulseAudio server with a null sink, then:
@@ -12,6 +13,8 @@ Xvfb and a private PulseAudio server with a null sink, then:
      JACK server started;
   3. with --clicks N: clicks a chord in the real window (xdotool) at once after the first paint
      and 2 s after it, and times click to sound on the null sink's monitor (parecord).
+--also adds another build of the program (an earlier commit's, say) to the alternation and the
+memory figures, so that a change is measured against its predecessor under the same load.
 Every run gets a fresh private HOME, so no setting carries over. Needs xvfb, pulseaudio,
 pulseaudio-utils and, for --clicks, xdotool.
 """
@@ -149,8 +152,9 @@ def measure_startup(runner, programs, runs):
         print("  %-12s %8.1f %8.1f %8.1f" % ((name,) + summary(times[name])))
     for name in names:
         print("  %-12s runs: %s" % (name, " ".join("%.1f" % t for t in times[name])))
-    ratio = statistics.median(times["vorlane"]) / statistics.median(times["bare"])
-    print("  ratio of medians vorlane/bare: %.2fx   (target <= 1.30x, aim 1.15x)" % ratio)
+    for name in names[1:]:
+        ratio = statistics.median(times[name]) / statistics.median(times["bare"])
+        print("  ratio of medians %s/bare: %.2fx   (target <= 1.30x, aim 1.15x)" % (name, ratio))
 
 
 def measure_memory(runner, programs, runs):
@@ -161,7 +165,7 @@ def measure_memory(runner, programs, runs):
         rss = summary([s["VmRSS"] for s in samples])
         anon = summary([s["RssAnon"] for s in samples])
         print("  %-12s %6.1f %6.1f %6.1f   %6.1f %6.1f %6.1f" % ((name,) + rss + anon))
-    print("  (target: vorlane VmRSS <= 60 MB, aim 45 MB)")
+    print("  (target: VmRSS <= 60 MB, aim 45 MB)")
 
 
 class Recording:
@@ -291,6 +295,7 @@ def main():
     parser.add_argument("--memory-runs", type=int, default=3)
     parser.add_argument("--clicks", type=int, default=0)
     parser.add_argument("--no-build", action="store_true")
+    parser.add_argument("--also", action="append", default=[], metavar="NAME=PROGRAM")
     args = parser.parse_args()
     build = os.path.abspath(args.build)
     if not args.no_build:
@@ -298,6 +303,9 @@ def main():
                        check=True, stdout=subprocess.DEVNULL)
     programs = {"bare": os.path.join(build, "bench", "gui", "bench_bare_window"),
                 "vorlane": os.path.join(build, "app", "vorlane")}
+    for extra in args.also:
+        name, _, path = extra.partition("=")
+        programs[name] = os.path.abspath(path)
     work = tempfile.mkdtemp(prefix="vorlane-startup-")
     xvfb, display = start_xvfb(work)
     pulse, pulse_server = start_pulse(work)

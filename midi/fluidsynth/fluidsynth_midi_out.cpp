@@ -24,6 +24,19 @@ void FluidSynthMidiOut::Open() {
     }
     synth::RouteLog();
     core_ = std::make_shared<synth::SynthCore>(options_);
+    if (!options_.deferLoad || loadAllowed_) {
+        StartWorker();
+    }
+}
+
+void FluidSynthMidiOut::AllowLoad() {
+    loadAllowed_ = true;
+    if (core_ != nullptr && !worker_.joinable()) {
+        StartWorker();
+    }
+}
+
+void FluidSynthMidiOut::StartWorker() {
     synth::EnterBackgroundThread();
     try {
         worker_ = std::thread([core = core_]() mutable {
@@ -65,17 +78,9 @@ void FluidSynthMidiOut::AllNotesOff() {
 }
 
 void FluidSynthMidiOut::Send(const MidiMessage& message) {
-    if (core_ == nullptr) {
-        return;
-    }
-    const std::uint8_t data1 = message.data1 & kDataMask;
-    const std::uint8_t data2 = message.data2 & kDataMask;
-    if (message.Channel() == kChordChannel && message.Kind() == kProgramChangeStatus) {
-        core_->ProgramChange(data1);
-    } else if (message.Channel() == kChordChannel && message.IsNoteOn()) {
-        core_->NoteOn(data1, data2);
-    } else {
-        core_->ChannelMessage(message.status, data1, data2);
+    if (core_ != nullptr) {
+        core_->Send({message.status, static_cast<std::uint8_t>(message.data1 & kDataMask),
+                     static_cast<std::uint8_t>(message.data2 & kDataMask)});
     }
 }
 
@@ -84,7 +89,7 @@ FluidSynthMidiOut::State FluidSynthMidiOut::GetState() const {
 }
 
 bool FluidSynthMidiOut::WaitUntilLoaded() {
-    return core_ != nullptr && core_->WaitUntilLoaded();
+    return core_ != nullptr && worker_.joinable() && core_->WaitUntilLoaded();
 }
 
 bool FluidSynthMidiOut::AudioRunning() const {

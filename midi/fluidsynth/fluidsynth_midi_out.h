@@ -25,6 +25,9 @@ struct FluidSynthOptions {
     // Open returns at once and the synth is built on a worker thread; messages that arrive
     // meanwhile are queued and played when it is ready. False: Open waits (tests).
     bool openInBackground = true;
+    // Open only queues: the synth is made once AllowLoad is called, so that loading does not
+    // compete with the window's first paint.
+    bool deferLoad = false;
     // 256 frames at 44.1 kHz is 5.8 ms per period; see bench/sound for the measured latency.
     int periodSize = 256;
     int periods = 2;
@@ -66,13 +69,16 @@ class FluidSynthMidiOut final : public MidiOut {
     void Open() override;
     void AllNotesOff() override;
     void Close() override;
-    // The chords' channel is queued while the synth loads and played when it is ready; live
-    // notes on other channels sound only once it is ready (none are queued while it loads),
-    // though their programs are kept for then.
+    // Messages on every channel wait, in order, while the synth loads and play when it is
+    // ready; a reset meanwhile drops the notes waiting.
     void Send(const MidiMessage& message) override;
 
+    // With deferLoad: from now on the synth loads, at once if the device is open.
+    void AllowLoad();
+
     State GetState() const;
-    // Blocks until a background Open has finished; returns whether the synth is Ready.
+    // Blocks until a background Open has finished; returns whether the synth is Ready. False
+    // at once while a deferred load is not allowed yet.
     bool WaitUntilLoaded();
     // Whether an audio driver is rendering the synth: false once one has stalled.
     bool AudioRunning() const;
@@ -89,9 +95,12 @@ class FluidSynthMidiOut final : public MidiOut {
     static bool WaitForBackgroundThreads(std::chrono::milliseconds limit);
 
   private:
+    void StartWorker();
+
     const FluidSynthOptions options_;
     std::shared_ptr<synth::SynthCore> core_;
     std::thread worker_;
+    bool loadAllowed_ = false;
 };
 
 }  // namespace vorlane

@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <system_error>
 #include <thread>
+#include <utility>
 
 #include "midi/fluidsynth/synth_engine.h"
 
 namespace vorlane::synth {
 namespace {
 
-constexpr int kChannel = kChordChannel;
-constexpr std::size_t kMaxPendingNotes = 64;
+constexpr std::size_t kMaxPending = 1024;
 constexpr int kSettledPeriods = 3;
 constexpr int kStartGrace = 10;
 constexpr std::chrono::milliseconds kMaxPoll{250};
@@ -42,6 +42,11 @@ void DeleteSynth(fluid_synth_t* synth, fluid_settings_t* settings) {
     if (settings != nullptr) {
         delete_fluid_settings(settings);
     }
+}
+
+bool IsNoteEndingController(std::uint8_t controller) {
+    return controller == kSustainController || controller == kSostenutoController ||
+           controller == kAllNotesOffController || controller == kAllSoundOffController;
 }
 
 }  // namespace
@@ -108,7 +113,11 @@ bool SynthCore::WaitUntilWorkerDone(std::chrono::milliseconds limit) {
 void SynthCore::ReleaseAllNotes() {
     std::lock_guard lock(mutex_);
     if (state_ == State::Loading) {
-        pendingNotes_.clear();
+        // What the reset would end never starts; programs and other controllers stay.
+        std::erase_if(pending_, [](const MidiMessage& m) {
+            return m.Kind() == kNoteOnStatus || m.Kind() == kNoteOffStatus ||
+                   (m.Kind() == kControlChangeStatus && IsNoteEndingController(m.data1));
+        });
     } else if (state_ == State::Ready) {
         if (options_.startAudio && !Rendering()) {
             SilenceAllNotes(synth_);
@@ -118,56 +127,38 @@ void SynthCore::ReleaseAllNotes() {
     }
 }
 
-void SynthCore::ProgramChange(std::uint8_t program) {
+void SynthCore::Send(const MidiMessage& message) {
     std::lock_guard lock(mutex_);
     if (state_ == State::Loading) {
-        pendingProgram_ = program;
+        // Bounded; past the bound only note-offs still wait, so that no waiting note sticks.
+        const std::size_t bound = message.IsNoteOff() ? 2 * kMaxPending : kMaxPending;
+        if (pending_.size() < bound) {
+            pending_.push_back(message);
+        }
     } else if (state_ == State::Ready) {
-        fluid_synth_program_change(synth_, kChannel, program);
+        Play(message);
     }
 }
 
-void SynthCore::NoteOn(std::uint8_t note, std::uint8_t velocity) {
-    std::lock_guard lock(mutex_);
-    if (state_ == State::Loading) {
-        if (pendingNotes_.size() < kMaxPendingNotes) {
-            pendingNotes_.emplace_back(note, velocity);
-        }
-    } else if (state_ == State::Ready) {
-        fluid_synth_noteon(synth_, kChannel, note, velocity);
-        if (options_.startAudio && !Rendering()) {
-            // The synth holds the note until a driver renders it, from its start.
-            audioWanted_ = true;
-            changed_.notify_all();
-        }
-    }
-}
-
-void SynthCore::ChannelMessage(std::uint8_t status, std::uint8_t data1, std::uint8_t data2) {
-    const int channel = status & 0x0F;
-    std::lock_guard lock(mutex_);
-    if (state_ == State::Loading && (status & 0xF0) == kProgramChangeStatus) {
-        pendingChannelPrograms_[channel] = data1;
-    }
-    if (state_ != State::Ready) {
-        return;
-    }
-    switch (status & 0xF0) {
+void SynthCore::Play(const MidiMessage& message) {
+    const int channel = message.Channel();
+    switch (message.Kind()) {
         case kNoteOnStatus:
-            fluid_synth_noteon(synth_, channel, data1, data2);
-            if (options_.startAudio && !Rendering()) {
+            fluid_synth_noteon(synth_, channel, message.data1, message.data2);
+            if (message.IsNoteOn() && options_.startAudio && !Rendering()) {
+                // The synth holds the note until a driver renders it, from its start.
                 audioWanted_ = true;
                 changed_.notify_all();
             }
             break;
         case kNoteOffStatus:
-            fluid_synth_noteoff(synth_, channel, data1);
+            fluid_synth_noteoff(synth_, channel, message.data1);
             break;
         case kProgramChangeStatus:
-            fluid_synth_program_change(synth_, channel, data1);
+            fluid_synth_program_change(synth_, channel, message.data1);
             break;
         case kControlChangeStatus:
-            fluid_synth_cc(synth_, channel, data1, data2);
+            fluid_synth_cc(synth_, channel, message.data1, message.data2);
             break;
         default:
             break;
@@ -277,18 +268,11 @@ bool SynthCore::Load() {
 }
 
 void SynthCore::PlayPending() {
-    if (pendingProgram_) {
-        fluid_synth_program_change(synth_, kChannel, *pendingProgram_);
+    for (const MidiMessage& message : pending_) {
+        Play(message);
     }
-    for (const auto& [note, velocity] : pendingNotes_) {
-        fluid_synth_noteon(synth_, kChannel, note, velocity);
-    }
-    for (const auto& [channel, program] : pendingChannelPrograms_) {
-        fluid_synth_program_change(synth_, channel, program);
-    }
-    pendingProgram_.reset();
-    pendingChannelPrograms_.clear();
-    pendingNotes_.clear();
+    pending_.clear();
+    pending_.shrink_to_fit();
 }
 
 void SynthCore::Supervise(std::unique_lock<std::mutex>& lock) {

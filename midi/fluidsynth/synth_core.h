@@ -4,13 +4,10 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
-#include <map>
 #include <memory>
 #include <mutex>
-#include <optional>
 #include <span>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "midi/fluidsynth/fluidsynth_midi_out.h"
@@ -47,11 +44,9 @@ class SynthCore final : public std::enable_shared_from_this<SynthCore> {
     bool WaitUntilWorkerDone(std::chrono::milliseconds limit);
 
     void ReleaseAllNotes();
-    void ProgramChange(std::uint8_t program);
-    void NoteOn(std::uint8_t note, std::uint8_t velocity);
-    // Live play on any channel: note-on, note-off, program or control change. Only a program
-    // is kept while the synth loads.
-    void ChannelMessage(std::uint8_t status, std::uint8_t data1, std::uint8_t data2);
+    // Note-on, note-off, program or control change on any channel. While the synth loads,
+    // messages wait, in order, and play once it is ready.
+    void Send(const MidiMessage& message);
 
     State GetState() const;
     bool WaitUntilLoaded();
@@ -73,6 +68,7 @@ class SynthCore final : public std::enable_shared_from_this<SynthCore> {
                             float* out[]);
 
     bool Load();
+    void Play(const MidiMessage& message);
     void PlayPending();
     void Supervise(std::unique_lock<std::mutex>& lock);
     // Retires a stalled driver, or an idle one after idleStop.
@@ -91,9 +87,7 @@ class SynthCore final : public std::enable_shared_from_this<SynthCore> {
     bool stopRequested_ = false;
     bool workerDone_ = false;
     bool audioWanted_ = false;
-    std::optional<std::uint8_t> pendingProgram_;
-    std::vector<std::pair<std::uint8_t, std::uint8_t>> pendingNotes_;
-    std::map<int, std::uint8_t> pendingChannelPrograms_;  // by channel
+    std::vector<MidiMessage> pending_;  // while loading
 
     // Set once by the worker before any driver exists; deleted by the last owner.
     fluid_settings_t* settings_ = nullptr;

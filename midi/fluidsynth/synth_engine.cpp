@@ -17,7 +17,6 @@ namespace vorlane::synth {
 namespace {
 
 constexpr int kVolumeController = 7;
-constexpr int kSostenutoController = 66;
 constexpr int kMaxMidiValue = 127;
 // The drivers of FluidSynth 2.3 that accept a render callback.
 constexpr std::string_view kCallbackDrivers[] = {"pulseaudio", "alsa", "oss"};

@@ -50,6 +50,11 @@ inline float RenderPeak(FluidSynthMidiOut& synth, double seconds) {
     return peak;
 }
 
+// Note n sounds at 440 * 2^((n - 69) / 12) Hz.
+inline double NoteHz(int note) {
+    return 440.0 * std::pow(2.0, (note - 69) / 12.0);
+}
+
 inline double Rms(std::span<const float> samples) {
     double sum = 0.0;
     for (float s : samples) {
