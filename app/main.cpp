@@ -97,6 +97,10 @@ int main(int argc, char** argv) {
     vorlane::ui::qt::AfterFirstPaint(view, [&synth] { synth.AllowLoad(); });
     QTimer::singleShot(kLatestSynthLoadMs, [&synth] { synth.AllowLoad(); });  // never painted
     view.show();
+    // The chords' instrument is read with the SoundFont, before the first chord asks for it.
+    if (const auto program = vorlane::GeneralMidiProgram(form->player.Mode())) {
+        synth.Send(vorlane::ProgramChangeMessage(vorlane::kChordChannel, *program));
+    }
 #ifdef VORLANE_WITH_MIDI_INPUT
     // Without a MIDI system the window runs on as it is, silently.
     form->ListenTo(keyboards);

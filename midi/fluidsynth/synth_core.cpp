@@ -144,6 +144,10 @@ void SynthCore::Play(const MidiMessage& message) {
     const int channel = message.Channel();
     switch (message.Kind()) {
         case kNoteOnStatus:
+            if (!programChosen_.test(channel)) {
+                fluid_synth_program_change(synth_, channel, 0);
+                programChosen_.set(channel);
+            }
             fluid_synth_noteon(synth_, channel, message.data1, message.data2);
             if (message.IsNoteOn() && options_.startAudio && !Rendering()) {
                 // The synth holds the note until a driver renders it, from its start.
@@ -156,6 +160,7 @@ void SynthCore::Play(const MidiMessage& message) {
             break;
         case kProgramChangeStatus:
             fluid_synth_program_change(synth_, channel, message.data1);
+            programChosen_.set(channel);
             break;
         case kControlChangeStatus:
             fluid_synth_cc(synth_, channel, message.data1, message.data2);

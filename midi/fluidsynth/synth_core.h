@@ -1,6 +1,7 @@
 #pragma once
 
 #include <atomic>
+#include <bitset>
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
@@ -88,6 +89,9 @@ class SynthCore final : public std::enable_shared_from_this<SynthCore> {
     bool workerDone_ = false;
     bool audioWanted_ = false;
     std::vector<MidiMessage> pending_;  // while loading
+    // The SoundFont is loaded without choosing presets, so that only the instruments played
+    // are read: a channel's first note without a program change gets program 0 first.
+    std::bitset<kMidiChannels> programChosen_;
 
     // Set once by the worker before any driver exists; deleted by the last owner.
     fluid_settings_t* settings_ = nullptr;

@@ -81,7 +81,9 @@ fluid_settings_t* NewSettings(const FluidSynthOptions& options) {
 
 std::string LoadFirstSoundFont(fluid_synth_t* synth, const std::vector<std::string>& paths) {
     for (const std::string& path : paths) {
-        if (fluid_synth_sfload(synth, path.c_str(), 1) != FLUID_FAILED) {
+        // Presets are not reset: with dynamic sample loading, an instrument's samples are read
+        // only once a channel chooses it.
+        if (fluid_synth_sfload(synth, path.c_str(), 0) != FLUID_FAILED) {
             return path;
         }
     }

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <initializer_list>
+#include <optional>
 
 #include "midi/fluidsynth/fluidsynth_midi_out.h"
 #include "tests/sound/sound_support.h"
@@ -99,6 +100,43 @@ TEST_F(RenderTest, ProgramChangeSelectsTheInstrument) {
     const double guitar = profile(kGuitar);
     EXPECT_GT(guitar, 2.5 * piano);
     EXPECT_NEAR(profile(kPiano), piano, 0.2 * piano);
+}
+
+TEST_F(RenderTest, EveryChannelSoundsFromItsFirstNoteInItsProgram) {
+    // Instruments are read from the SoundFont only once a channel chooses one: a channel's
+    // first note without a program change plays program 0 (the drum kit on channel 10).
+    struct Case {
+        const char* name;
+        std::uint8_t channel;
+        std::optional<std::uint8_t> program;
+        int note;
+    };
+    const Case cases[] = {
+        {"chords, no program", kChordChannel, std::nullopt, 60},
+        {"live keys, no program", 1, std::nullopt, 60},
+        {"live keys on the guitar", 1, kGuitar, 60},
+        {"drums", 9, std::nullopt, 38},
+        {"last channel on the organ", 15, kOrgan, 60},
+    };
+    double pianoProfile = 0.0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.program) {
+            synth.Send(ProgramChangeMessage(c.channel, *c.program));
+        }
+        synth.Send(NoteOnMessage(c.channel, static_cast<std::uint8_t>(c.note), kFullVelocity));
+        EXPECT_GT(Rms(RenderMono(synth, 0.1)), 0.01);  // a drum's sound is short
+        const auto sound = RenderMono(synth, 0.4);
+        // The guitar's fourth partial stands out against the piano's (see below).
+        const double profile = ToneLevel(sound, Hz(c.note + 24)) / ToneLevel(sound, Hz(c.note));
+        if (c.channel == kChordChannel) {
+            pianoProfile = profile;
+        } else if (c.program == kGuitar) {
+            EXPECT_GT(profile, 2.5 * pianoProfile);
+        }
+        synth.AllNotesOff();
+        RenderMono(synth, 1.0);
+    }
 }
 
 TEST_F(RenderTest, ResetEndsAHeldChord) {
