@@ -84,7 +84,9 @@ int main(int argc, char** argv) {
         {midi, eventLoop, dialogs, settings, files, vorlane::HomeFolder(), &midi});
 #endif
     // The chord list's history starts with the window, before the list is first started.
-    vorlane::ChordListController chordList(*form, midi, eventLoop);
+    vorlane::ui::qt::QtDialogs listDialogs;  // over the list window, once it is made
+    vorlane::ChordListController chordList(
+        *form, {midi, eventLoop, listDialogs, files, vorlane::HomeFolder()});
     vorlane::QtRecordFiles recordFiles;
     vorlane::ui::qt::PracticeLauncher practice(
         *form, {midi, eventLoop, settings, recordFiles, vorlane::PracticeRecordPath(), {}});
@@ -92,7 +94,9 @@ int main(int argc, char** argv) {
     eventLoop.SetView(&view);
     dialogs.SetParentWidget(&view);
     vorlane::ui::qt::ReportFirstPaintIfAsked(view);
-    vorlane::AttachChordListWindow(chordList, view, [&view] { view.Push(); });
+    vorlane::AttachChordListWindow(
+        chordList, view, [&view] { view.Push(); },
+        [&listDialogs](QWidget& window) { listDialogs.SetParentWidget(&window); });
     // The synth loads once the window is on screen; a chord clicked before waits for it.
     vorlane::ui::qt::AfterFirstPaint(view, [&synth] { synth.AllowLoad(); });
     QTimer::singleShot(kLatestSynthLoadMs, [&synth] { synth.AllowLoad(); });  // never painted

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace vorlane {
 
-// What saving a chord list needs of the file system. Paths are UTF-8.
+// What saving and reading chord lists (and exporting them) needs of the file system. Paths are
+// UTF-8.
 class ChordFileSystem {
   public:
     virtual ~ChordFileSystem() = default;
@@ -15,6 +18,8 @@ class ChordFileSystem {
     // Replaces the file's content with bytes as a whole. True only when every byte is written;
     // on failure an existing file at the path keeps its old content.
     virtual bool ReplaceFile(std::string_view path, std::string_view bytes) = 0;
+    // The file's bytes; none when it cannot be read (missing, a directory, no permission).
+    virtual std::optional<std::string> ReadFile(std::string_view path) = 0;
 };
 
 }  // namespace vorlane

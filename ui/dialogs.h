@@ -18,6 +18,14 @@ struct SaveDialog {
     bool pathMustExist = true;
 };
 
+// The open-file dialog's settings; running the dialog updates fileName.
+struct OpenDialog {
+    std::string filter;  // "Description|*.pattern"
+    std::string initialFolder;
+    std::string fileName;  // the chosen path, or empty on cancel
+    std::string title;
+};
+
 enum class AboutIcon { None, Application };
 
 // What the about box shows.
@@ -35,6 +43,9 @@ class Dialogs {
     // Returns whether the user confirmed a file name; sets dialog.fileName to the chosen path,
     // or to the empty text when the user cancelled.
     virtual bool RunSaveDialog(SaveDialog& dialog) = 0;
+    // Returns whether the user chose an existing file; sets dialog.fileName to its path, or to
+    // the empty text when the user cancelled.
+    virtual bool RunOpenDialog(OpenDialog& dialog) = 0;
     virtual void ShowError(std::string_view title, std::string_view text) = 0;
     virtual void ShowAbout(const AboutInfo& about) = 0;
 };

@@ -36,9 +36,13 @@ bool IsIdentity(std::span<const std::size_t> order) {
 
 }  // namespace
 
-ChordListController::ChordListController(MainWindow& form, MidiOut& midi, ui::EventLoop& eventLoop,
+ChordListController::ChordListController(MainWindow& form, ChordListServices services,
                                          QObject* parent)
-    : QObject(parent), form_(form), model_(form.rememberedChords), player_(midi, eventLoop) {
+    : QObject(parent),
+      form_(form),
+      services_(std::move(services)),
+      model_(form.rememberedChords),
+      player_(services_.midi, services_.eventLoop) {
     form_.LinkChordList(this);
     player_.onChord = [this](std::size_t row, const Voicing& voicing) { PlayChord(row, voicing); };
     player_.onStop = [this] {

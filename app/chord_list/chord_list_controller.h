@@ -11,8 +11,20 @@
 #include "app/list_player.h"
 #include "app/main_window.h"
 #include "i18n/chord_list_texts.h"
+#include "settings/chord_file_system.h"
+#include "ui/dialogs.h"
 
 namespace vorlane {
+
+// What the chord list needs besides the main window: its output and event loop to play on,
+// dialogs and the file system for its files, and the home folder they start in.
+struct ChordListServices {
+    MidiOut& midi;
+    ui::EventLoop& eventLoop;
+    ui::Dialogs& dialogs;
+    ChordFileSystem& files;
+    std::string homeFolder;
+};
 
 // Everything the chord list window does, without the window: the rows, every change as an
 // undoable command on one history, and choosing a row in the main window. It lives as long
@@ -22,9 +34,7 @@ class ChordListController : public QObject, public ChordListLink {
     Q_OBJECT
 
   public:
-    // The list plays through the main window's output on its event loop.
-    ChordListController(MainWindow& form, MidiOut& midi, ui::EventLoop& eventLoop,
-                        QObject* parent = nullptr);
+    ChordListController(MainWindow& form, ChordListServices services, QObject* parent = nullptr);
     ~ChordListController() override;
 
     ChordListModel& Model() { return model_; }
@@ -79,6 +89,13 @@ class ChordListController : public QObject, public ChordListLink {
     void SetSmoothVoicing(bool smooth);
     PlaybackOptions Options() const;
 
+    // Files. Open replaces the list with a saved one (a change that can be undone); a file
+    // that is not a list changes nothing and is reported with its first bad line. Export writes
+    // the list as a Standard MIDI File as it would play; a failed write is reported and leaves
+    // an existing file as it was.
+    void OpenFile();
+    void ExportMidi();
+
     // Asked to show the window (the main window's button, Ctrl+L).
     std::function<void()> onOpen;
     // The main window's records changed outside its own handlers: its view should show them.
@@ -94,9 +111,13 @@ class ChordListController : public QObject, public ChordListLink {
     void Push(QUndoCommand* command);
     void ListChanged();
     void PlayChord(std::size_t row, const Voicing& voicing);
+    std::string StartFolder() const;
     void PlayOnFromHere();
 
     MainWindow& form_;
+    ChordListServices services_;
+    ui::OpenDialog openDialog_;
+    ui::SaveDialog exportDialog_;
     ChordListModel model_;
     QUndoStack history_;
     Language language_ = Language::Dutch;

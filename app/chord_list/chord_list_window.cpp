@@ -36,6 +36,8 @@ struct ChordListWindow::Actions {
     QAction* transposeDown = nullptr;
     QAction* transposeUp = nullptr;
     QAction* play = nullptr;  // Play, or Stop while the list plays
+    QAction* open = nullptr;
+    QAction* exportMidi = nullptr;
 };
 
 ChordListWindow::ChordListWindow(ChordListController& controller, QWidget* mainWindow)
@@ -102,6 +104,8 @@ void ChordListWindow::BuildActions() {
                              [this] { controller_.Transpose(rows_->SelectedRows(), -1); });
     a.transposeUp = action(QKeySequence(Qt::CTRL | Qt::Key_Up),
                            [this] { controller_.Transpose(rows_->SelectedRows(), 1); });
+    a.open = action(QKeySequence(Qt::CTRL | Qt::Key_O), [this] { controller_.OpenFile(); });
+    a.exportMidi = action(QKeySequence(Qt::CTRL | Qt::Key_E), [this] { controller_.ExportMidi(); });
     a.play = action(QKeySequence(Qt::Key_Space), [this] {
         if (controller_.Playing()) {
             controller_.Stop();
@@ -123,19 +127,24 @@ void ChordListWindow::BuildLayout() {
         b->setToolButtonStyle(Qt::ToolButtonTextOnly);
         return b;
     };
+    auto* fileRow = new QHBoxLayout;
+    fileRow->addWidget(button(actions_->open, "OpenButton"));
+    fileRow->addWidget(button(actions_->exportMidi, "ExportButton"));
+    fileRow->addStretch();
+    fileRow->addWidget(button(actions_->undo, "UndoButton"));
+    fileRow->addWidget(button(actions_->redo, "RedoButton"));
     auto* editRow = new QHBoxLayout;
     editRow->addWidget(button(actions_->moveUp, "MoveUpButton"));
     editRow->addWidget(button(actions_->moveDown, "MoveDownButton"));
     editRow->addWidget(button(actions_->duplicate, "DuplicateButton"));
     editRow->addWidget(button(actions_->remove, "RemoveButton"));
     editRow->addStretch();
-    editRow->addWidget(button(actions_->undo, "UndoButton"));
-    editRow->addWidget(button(actions_->redo, "RedoButton"));
 
     keyBar_ = new KeyBar(controller_, actions_->transposeDown, actions_->transposeUp, this);
     playBar_ = new PlayBar(controller_, actions_->play, this);
 
     auto* column = new QVBoxLayout(this);
+    column->addLayout(fileRow);
     column->addLayout(editRow);
     column->addWidget(rows_, 1);
     column->addWidget(keyBar_);
@@ -158,6 +167,8 @@ void ChordListWindow::ApplyTexts() {
     text(actions_->remove, t.remove);
     text(actions_->undo, t.undo);
     text(actions_->redo, t.redo);
+    text(actions_->open, t.open);
+    text(actions_->exportMidi, t.exportMidi);
     text(actions_->transposeDown, t.transposeDown);
     text(actions_->transposeUp, t.transposeUp);
     keyBar_->ApplyTexts(t);
@@ -180,6 +191,7 @@ void ChordListWindow::UpdateEnabled() {
          {actions_->moveUp, actions_->moveDown, actions_->duplicate, actions_->remove}) {
         a->setEnabled(chosen);
     }
+    actions_->exportMidi->setEnabled(!controller_.Chords().Empty());
     actions_->transposeDown->setEnabled(!controller_.Chords().Empty());
     actions_->transposeUp->setEnabled(!controller_.Chords().Empty());
     actions_->play->setEnabled(controller_.Playing() || !controller_.Chords().Empty());
@@ -218,11 +230,14 @@ QPoint PlaceBeside(const QRect& main, const QSize& own, const QRect& screen) {
 namespace vorlane {
 
 void AttachChordListWindow(ChordListController& controller, QWidget& mainView,
-                           std::function<void()> pushMainView) {
+                           std::function<void()> pushMainView, std::function<void(QWidget&)> made) {
     auto window = std::make_shared<QPointer<ChordListWindow>>();
-    controller.onOpen = [&controller, &mainView, window] {
+    controller.onOpen = [&controller, &mainView, window, made = std::move(made)] {
         if (window->isNull()) {
             *window = new ChordListWindow(controller, &mainView);
+            if (made) {
+                made(**window);
+            }
         }
         (*window)->ShowBeside(mainView);
     };

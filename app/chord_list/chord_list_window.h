@@ -47,10 +47,11 @@ class ChordListWindow : public QWidget {
 // left of it, else as far right as the screen allows; level with the main window's top.
 QPoint PlaceBeside(const QRect& main, const QSize& own, const QRect& screen);
 
-// Gives the controller its window: made the first time it is asked for, owned by the main
-// window's view, and shown beside it. Changes made from the list reach the main window's view
-// through pushMainView.
+// Gives the controller its window: made the first time it is asked for (then told to made),
+// owned by the main window's view, and shown beside it. Changes made from the list reach the
+// main window's view through pushMainView.
 void AttachChordListWindow(ChordListController& controller, QWidget& mainView,
-                           std::function<void()> pushMainView);
+                           std::function<void()> pushMainView,
+                           std::function<void(QWidget&)> made = {});
 
 }  // namespace vorlane

@@ -18,6 +18,7 @@ namespace {
 class NoDialogs final : public ui::Dialogs {
   public:
     bool RunSaveDialog(ui::SaveDialog&) override { return false; }
+    bool RunOpenDialog(ui::OpenDialog&) override { return false; }
     void ShowError(std::string_view, std::string_view) override {}
     void ShowAbout(const ui::AboutInfo&) override {}
 };

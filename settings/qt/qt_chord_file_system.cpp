@@ -1,6 +1,7 @@
 #include "settings/qt/qt_chord_file_system.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QString>
@@ -45,6 +46,18 @@ bool QtChordFileSystem::ReplaceFile(std::string_view path, std::string_view byte
         return false;
     }
     return file.commit() && file.error() == QFileDevice::NoError;
+}
+
+std::optional<std::string> QtChordFileSystem::ReadFile(std::string_view path) {
+    QFile file(FromUtf8(path));
+    if (path.empty() || QFileInfo(file).isDir() || !file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        return std::nullopt;
+    }
+    return bytes.toStdString();
 }
 
 }  // namespace vorlane

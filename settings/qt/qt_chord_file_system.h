@@ -14,6 +14,7 @@ class QtChordFileSystem : public ChordFileSystem {
     bool IsDirectory(std::string_view path) override;
     bool CreateDirectory(std::string_view path) override;
     bool ReplaceFile(std::string_view path, std::string_view bytes) override;
+    std::optional<std::string> ReadFile(std::string_view path) override;
 };
 
 }  // namespace vorlane

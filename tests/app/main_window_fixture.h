@@ -22,7 +22,9 @@ class ScriptedDialogs final : public ui::Dialogs {
   public:
     // The next save dialog confirms this path, or is cancelled when it is none.
     std::deque<std::optional<std::string>> saveAnswers;
-    std::vector<ui::SaveDialog> shownSaveDialogs;  // as each was when it opened
+    std::vector<ui::SaveDialog> shownSaveDialogs;        // as each was when it opened
+    std::deque<std::optional<std::string>> openAnswers;  // the same for open dialogs
+    std::vector<ui::OpenDialog> shownOpenDialogs;
     std::vector<std::pair<std::string, std::string>> errors;
     std::vector<ui::AboutInfo> abouts;
     // Runs while each dialog is open, as the user takes their time (a nested event loop).
@@ -35,6 +37,17 @@ class ScriptedDialogs final : public ui::Dialogs {
         if (!saveAnswers.empty()) {
             answer = saveAnswers.front();
             saveAnswers.pop_front();
+        }
+        dialog.fileName = answer.value_or("");
+        return answer.has_value();
+    }
+    bool RunOpenDialog(ui::OpenDialog& dialog) override {
+        shownOpenDialogs.push_back(dialog);
+        WhileOpen();
+        std::optional<std::string> answer;
+        if (!openAnswers.empty()) {
+            answer = openAnswers.front();
+            openAnswers.pop_front();
         }
         dialog.fileName = answer.value_or("");
         return answer.has_value();

@@ -48,6 +48,7 @@ struct Dialogs final : ui::Dialogs {
     ui::VirtualEventLoop* loop = nullptr;
     int errors = 0;
 
+    bool RunOpenDialog(ui::OpenDialog&) override { return false; }
     bool RunSaveDialog(ui::SaveDialog& dialog) override {
         WhileOpen();
         switch (answer) {

@@ -15,40 +15,6 @@
 namespace vorlane::testing {
 namespace {
 
-// The list window on the offscreen platform, opened from the main window's view.
-class ChordListWindowTest : public ChordListTest {
-  protected:
-    std::unique_ptr<ui::qt::QtWindowView> view;
-    ChordListWindow* window = nullptr;
-
-    void OpenWindow(std::initializer_list<ChordValue> chords) {
-        StartList("Engels", "Hammond");
-        view = std::make_unique<ui::qt::QtWindowView>(form->window);
-        view->SetQuitOnClose(false);
-        AttachChordListWindow(*list, *view, [this] { view->Push(); });
-        view->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
-        Remember(chords);
-        form->window.PressShortcut("Ctrl+L");
-        window = view->findChild<ChordListWindow*>();
-        ASSERT_NE(window, nullptr);
-        // A window kept above another counts as active with it: wait for the focus itself.
-        ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == window; }));
-        Rows().setFocus();
-    }
-    void TearDown() override {
-        view.reset();  // the list window goes with it, before the controller
-    }
-    ChordRowsView& Rows() { return window->Rows(); }
-    void Select(std::vector<int> rows) {
-        Rows().selectionModel()->clearSelection();
-        for (int row : rows) {
-            Rows().selectionModel()->select(list->Model().index(row), QItemSelectionModel::Select);
-        }
-    }
-    QPoint Centre(int row) { return Rows().visualRect(list->Model().index(row)).center(); }
-};
-
 TEST_F(ChordListWindowTest, KeysEditTheChosenRowsAndUndoTakesEachBack) {
     struct Case {
         std::vector<int> chosen;

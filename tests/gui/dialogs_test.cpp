@@ -93,6 +93,28 @@ TEST(QtDialogsTest, SaveDialogIsSetUpFromTheRecordAndReportsTheChoice) {
     EXPECT_EQ(QtDialogs::NameFilters("A|*.a|B|*.b"), (QStringList{"A (*.a)", "B (*.b)"}));
 }
 
+TEST(QtDialogsTest, OpenDialogIsSetUpFromTheRecordAndReportsTheChoice) {
+    QTemporaryDir folder;
+    ScriptedDialogs dialogs;
+    OpenDialog record{"Piano Chords|*.txt", folder.path().toStdString(), "", "Open Chord List"};
+    const QString chosen = folder.filePath("list.txt");
+    dialogs.steps.push_back([&](QDialog& d) {
+        auto& box = dynamic_cast<QFileDialog&>(d);
+        EXPECT_EQ(box.acceptMode(), QFileDialog::AcceptOpen);
+        EXPECT_EQ(box.fileMode(), QFileDialog::ExistingFile);
+        EXPECT_EQ(box.nameFilters(), QStringList{"Piano Chords (*.txt)"});
+        EXPECT_EQ(QDir(box.directory()).canonicalPath(), QDir(folder.path()).canonicalPath());
+        EXPECT_EQ(box.windowTitle(), "Open Chord List");
+        box.selectFile(chosen);
+        return int(QDialog::Accepted);
+    });
+    EXPECT_TRUE(dialogs.RunOpenDialog(record));
+    EXPECT_EQ(QString::fromStdString(record.fileName), chosen);
+    dialogs.steps.push_back([](QDialog&) { return int(QDialog::Rejected); });
+    EXPECT_FALSE(dialogs.RunOpenDialog(record));
+    EXPECT_EQ(record.fileName, "");
+}
+
 TEST(QtDialogsTest, RealSaveDialogTakesATypedNameWithTheDefaultSuffix) {
     QTemporaryDir folder;
     QtDialogs dialogs;

@@ -80,6 +80,18 @@ TYPED_TEST(ChordFileSystemContract, FilesAreReplacedWholeByteForByteOrNotAtAll) 
     EXPECT_EQ(this->files.Content(this->At("missing/chords.txt")), std::nullopt);
 }
 
+TYPED_TEST(ChordFileSystemContract, FilesReadBackAsWrittenAndWhatIsNoFileReadsAsNone) {
+    ChordFileSystem& fs = this->fileSystem;
+    const std::string bytes = std::string("MThd\0\0\0\x06 Akkoord C\xE9\r\n", 22);
+    ASSERT_TRUE(fs.ReplaceFile(this->At("song.mid"), bytes));
+    EXPECT_EQ(fs.ReadFile(this->At("song.mid")), bytes) << "every byte, zeros included";
+    ASSERT_TRUE(fs.ReplaceFile(this->At("empty.txt"), ""));
+    EXPECT_EQ(fs.ReadFile(this->At("empty.txt")), "");
+    EXPECT_EQ(fs.ReadFile(this->At("missing.txt")), std::nullopt);
+    ASSERT_TRUE(fs.CreateDirectory(this->At("folder")));
+    EXPECT_EQ(fs.ReadFile(this->At("folder")), std::nullopt);
+}
+
 struct MemorySettings {
     MemorySettingsStore store;
 };

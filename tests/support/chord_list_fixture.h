@@ -3,23 +3,31 @@
 #include <string>
 #include <vector>
 
+#include <QApplication>
+#include <QTest>
+
 #include "app/chord_list/chord_list_controller.h"
+#include "app/chord_list/chord_list_window.h"
+#include "app/chord_list/chord_rows_view.h"
 #include "tests/app/main_window_fixture.h"
+#include "ui/qt/qt_window_view.h"
 
 namespace vorlane::testing {
 
 // The real main window on virtual time with the chord list's controller linked to it from
-// before start-up, as the program has it. Needs no display.
+// before start-up, as the program has it. Needs a QApplication, but no display.
 class ChordListTest : public FormTest {
   protected:
     std::unique_ptr<ChordListController> list;
+    ChordFileSystem* listFiles = &files;  // where the list opens and exports
 
     void StartList(std::string_view language = "Engels", std::string_view sound = "Hammond") {
         list.reset();  // it holds on to the window being replaced
         settings.Set("Taal", language);
         settings.Set("Midi", sound);
         Build();
-        list = std::make_unique<ChordListController>(*form, midi, loop);
+        list = std::make_unique<ChordListController>(
+            *form, ChordListServices{midi, loop, dialogs, *listFiles, kHome});
         form->window.Show();
     }
     // Shows the chord in the main window, silently, and clicks Remember.
@@ -41,6 +49,43 @@ class ChordListTest : public FormTest {
     }
     std::string Row(int row) const {
         return list->Model().index(row).data().toString().toStdString();
+    }
+};
+
+// The list window on the offscreen platform, opened from the main window's view.
+class ChordListWindowTest : public ChordListTest {
+  protected:
+    std::unique_ptr<ui::qt::QtWindowView> view;
+    ChordListWindow* window = nullptr;
+
+    void OpenWindow(std::initializer_list<ChordValue> chords) {
+        StartList("Engels", "Hammond");
+        view = std::make_unique<ui::qt::QtWindowView>(form->window);
+        view->SetQuitOnClose(false);
+        AttachChordListWindow(*list, *view, [this] { view->Push(); });
+        view->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
+        Remember(chords);
+        form->window.PressShortcut("Ctrl+L");
+        window = view->findChild<ChordListWindow*>();
+        ASSERT_NE(window, nullptr);
+        // A window kept above another counts as active with it: wait for the focus itself.
+        ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == window; }));
+        Rows().setFocus();
+    }
+    void TearDown() override {
+        view.reset();  // the list window goes with it, before the controller
+    }
+    ChordRowsView& Rows() { return window->Rows(); }
+    void Select(std::vector<int> rows) {
+        Rows().selectionModel()->clearSelection();
+        for (int row : rows) {
+            Rows().selectionModel()->select(list->Model().index(row), QItemSelectionModel::Select);
+        }
+    }
+    QPoint Centre(int row) { return Rows().visualRect(list->Model().index(row)).center(); }
+    void Key(QKeyCombination keys) {
+        QTest::keyClick(QApplication::focusWidget(), keys.key(), keys.keyboardModifiers());
     }
 };
 

@@ -24,6 +24,9 @@ class MemoryChordFileSystem : public ChordFileSystem {
     bool IsDirectory(std::string_view path) override;
     bool CreateDirectory(std::string_view path) override;
     bool ReplaceFile(std::string_view path, std::string_view bytes) override;
+    std::optional<std::string> ReadFile(std::string_view path) override {
+        return FileContent(path);
+    }
 
     // Seeds a directory (with its parents) or a file without logging.
     void AddDirectory(std::string_view path);

@@ -79,6 +79,28 @@ bool QtDialogs::RunSaveDialog(SaveDialog& dialog) {
     }
 }
 
+bool QtDialogs::RunOpenDialog(OpenDialog& dialog) {
+    QFileDialog box(parent_);
+    box.setAcceptMode(QFileDialog::AcceptOpen);
+    box.setFileMode(QFileDialog::ExistingFile);
+    if (!dialog.title.empty()) {
+        box.setWindowTitle(ToQString(dialog.title));
+    }
+    const QStringList filters = NameFilters(dialog.filter);
+    if (!filters.isEmpty()) {
+        box.setNameFilters(filters);
+    }
+    if (!dialog.initialFolder.empty()) {
+        box.setDirectory(ToQString(dialog.initialFolder));
+    }
+    if (Exec(box) != QDialog::Accepted || box.selectedFiles().isEmpty()) {
+        dialog.fileName.clear();
+        return false;
+    }
+    dialog.fileName = ToStdString(box.selectedFiles().constFirst());
+    return true;
+}
+
 void QtDialogs::ShowError(std::string_view title, std::string_view text) {
     QMessageBox box(QMessageBox::Critical, ToQString(title), ToQString(text), QMessageBox::Ok,
                     parent_);

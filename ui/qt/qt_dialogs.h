@@ -22,6 +22,7 @@ class QtDialogs : public Dialogs {
     void SetParentWidget(QWidget* parent) { parent_ = parent; }
 
     bool RunSaveDialog(SaveDialog& dialog) override;
+    bool RunOpenDialog(OpenDialog& dialog) override;
     void ShowError(std::string_view title, std::string_view text) override;
     void ShowAbout(const AboutInfo& about) override;
 
