@@ -173,9 +173,10 @@ TEST(ArtworkTest, LogoHasThreeDistinctFramesAndTheIconIsBuiltIn) {
 
     const QIcon icon = IconForResource(kAppId);
     ASSERT_FALSE(icon.isNull());
-    for (int size : {16, 32, 48, 256}) {
+    for (int size : {16, 32, 48, 128}) {
         EXPECT_EQ(icon.pixmap(size, size).size(), QSize(size, size));
     }
+    EXPECT_EQ(icon.cacheKey(), AppIcon().cacheKey()) << "the pictures are decoded once";
     EXPECT_TRUE(QFile::exists(":/vorlane/hicolor/256x256/apps/org.vorlane.Vorlane.png"));
     EXPECT_TRUE(IconForResource("nothing").isNull());
 }
