@@ -18,6 +18,8 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME "DEB-DEFAULT")
 set(CPACK_DEBIAN_PACKAGE_SECTION "sound")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Loaded at run time, so shlibdeps cannot see it.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libfluidsynth3 (>= 2.2)")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fluid-soundfont-gm")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://vorlane.org")
 include(CPack)

@@ -322,7 +322,9 @@ Args Parse(int argc, char** argv) {
 int main(int argc, char** argv) {
     using namespace vorlane::bench;
     const Args args = Parse(argc, argv);
-    vorlane::synth::RouteLog();
+    if (const auto* api = vorlane::synth::LoadFluidApi(vorlane::DefaultSynthLibrary())) {
+        vorlane::synth::RouteLog(*api);
+    }
     auto wanted = [&](const std::string& what) {
         return args.what.empty() ||
                std::find(args.what.begin(), args.what.end(), what) != args.what.end();

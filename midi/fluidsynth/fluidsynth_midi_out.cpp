@@ -12,6 +12,10 @@ std::vector<std::string> DefaultSoundFonts() {
     return {folder + "default-GM.sf2", folder + "FluidR3_GM.sf2", folder + "TimGM6mb.sf2"};
 }
 
+std::string DefaultSynthLibrary() {
+    return VORLANE_FLUIDSYNTH_LIBRARY;
+}
+
 FluidSynthMidiOut::FluidSynthMidiOut(FluidSynthOptions options) : options_(std::move(options)) {}
 
 FluidSynthMidiOut::~FluidSynthMidiOut() {
@@ -22,7 +26,6 @@ void FluidSynthMidiOut::Open() {
     if (core_ != nullptr) {
         return;
     }
-    synth::RouteLog();
     core_ = std::make_shared<synth::SynthCore>(options_);
     if (!options_.deferLoad || loadAllowed_) {
         StartWorker();

@@ -16,7 +16,12 @@ namespace vorlane {
 // The General MIDI SoundFonts tried in order; the first that loads is used.
 std::vector<std::string> DefaultSoundFonts();
 
+// The FluidSynth library loaded at run time (the one the program was built against).
+std::string DefaultSynthLibrary();
+
 struct FluidSynthOptions {
+    // Without it the device is silent (and says so once on standard error).
+    std::string synthLibrary = DefaultSynthLibrary();
     std::vector<std::string> soundFonts = DefaultSoundFonts();
     // JACK is never tried, even when listed: without a server it takes seconds to fail.
     std::vector<std::string> audioDrivers = {"pulseaudio", "alsa", "sdl2"};

@@ -34,13 +34,13 @@ std::mutex& SynthLifecycle() {
     return *mutex;
 }
 
-void DeleteSynth(fluid_synth_t* synth, fluid_settings_t* settings) {
+void DeleteSynth(const FluidApi* api, fluid_synth_t* synth, fluid_settings_t* settings) {
     std::lock_guard lock(SynthLifecycle());
     if (synth != nullptr) {
-        delete_fluid_synth(synth);
+        api->delete_fluid_synth(synth);
     }
     if (settings != nullptr) {
-        delete_fluid_settings(settings);
+        api->delete_fluid_settings(settings);
     }
 }
 
@@ -73,11 +73,11 @@ SynthCore::SynthCore(const FluidSynthOptions& options) : options_(options) {}
 
 SynthCore::~SynthCore() {
     if (driver_ != nullptr) {
-        delete_fluid_audio_driver(driver_);
+        api_->delete_fluid_audio_driver(driver_);
     }
-    DeleteSynth(synth_, settings_);
+    DeleteSynth(api_, synth_, settings_);
     if (sdlAudioStarted_) {
-        StopSdlAudio();
+        StopSdlAudio(*api_);
     }
 }
 
@@ -120,9 +120,9 @@ void SynthCore::ReleaseAllNotes() {
         });
     } else if (state_ == State::Ready) {
         if (options_.startAudio && !Rendering()) {
-            SilenceAllNotes(synth_);
+            SilenceAllNotes(*api_, synth_);
         } else {
-            synth::ReleaseAllNotes(synth_);
+            synth::ReleaseAllNotes(*api_, synth_);
         }
     }
 }
@@ -145,10 +145,10 @@ void SynthCore::Play(const MidiMessage& message) {
     switch (message.Kind()) {
         case kNoteOnStatus:
             if (!programChosen_.test(channel)) {
-                fluid_synth_program_change(synth_, channel, 0);
+                api_->fluid_synth_program_change(synth_, channel, 0);
                 programChosen_.set(channel);
             }
-            fluid_synth_noteon(synth_, channel, message.data1, message.data2);
+            api_->fluid_synth_noteon(synth_, channel, message.data1, message.data2);
             if (message.IsNoteOn() && options_.startAudio && !Rendering()) {
                 // The synth holds the note until a driver renders it, from its start.
                 audioWanted_ = true;
@@ -156,14 +156,14 @@ void SynthCore::Play(const MidiMessage& message) {
             }
             break;
         case kNoteOffStatus:
-            fluid_synth_noteoff(synth_, channel, message.data1);
+            api_->fluid_synth_noteoff(synth_, channel, message.data1);
             break;
         case kProgramChangeStatus:
-            fluid_synth_program_change(synth_, channel, message.data1);
+            api_->fluid_synth_program_change(synth_, channel, message.data1);
             programChosen_.set(channel);
             break;
         case kControlChangeStatus:
-            fluid_synth_cc(synth_, channel, message.data1, message.data2);
+            api_->fluid_synth_cc(synth_, channel, message.data1, message.data2);
             break;
         default:
             break;
@@ -198,7 +198,7 @@ std::string SynthCore::AudioDriverName() const {
 
 int SynthCore::ActiveVoices() const {
     std::lock_guard lock(mutex_);
-    return state_ == State::Ready ? fluid_synth_get_active_voice_count(synth_) : 0;
+    return state_ == State::Ready ? api_->fluid_synth_get_active_voice_count(synth_) : 0;
 }
 
 bool SynthCore::Render(std::span<float> left, std::span<float> right) {
@@ -207,7 +207,7 @@ bool SynthCore::Render(std::span<float> left, std::span<float> right) {
         return false;
     }
     const int frames = static_cast<int>(left.size());
-    return fluid_synth_write_float(synth_, frames, left.data(), 0, 1, right.data(), 0, 1) ==
+    return api_->fluid_synth_write_float(synth_, frames, left.data(), 0, 1, right.data(), 0, 1) ==
            FLUID_OK;
 }
 
@@ -230,35 +230,38 @@ int SynthCore::RenderPeriod(void* data, int length, int fxCount, float* fx[], in
     core.lastRender_.store(Clock::now().time_since_epoch().count(), std::memory_order_relaxed);
     core.periods_.fetch_add(1, std::memory_order_relaxed);
     if (fxCount > 0) {
-        return fluid_synth_process(core.synth_, length, fxCount, fx, 2, out);
+        return core.api_->fluid_synth_process(core.synth_, length, fxCount, fx, 2, out);
     }
     // Reverb and chorus mixed into the dry output, as FluidSynth's own drivers do.
     float* mix[4] = {out[0], out[1], out[0], out[1]};
-    return fluid_synth_process(core.synth_, length, 4, mix, 2, out);
+    return core.api_->fluid_synth_process(core.synth_, length, 4, mix, 2, out);
 }
 
 bool SynthCore::Load() {
+    const FluidApi* api = LoadFluidApi(options_.synthLibrary);
     fluid_settings_t* settings = nullptr;
     fluid_synth_t* synth = nullptr;
     std::string soundFont;
-    {
+    if (api != nullptr) {
+        RouteLog(*api);
         std::lock_guard lifecycle(SynthLifecycle());
-        settings = NewSettings(options_);
-        synth = settings != nullptr ? new_fluid_synth(settings) : nullptr;
+        settings = NewSettings(*api, options_);
+        synth = settings != nullptr ? api->new_fluid_synth(settings) : nullptr;
         if (synth != nullptr) {
-            soundFont = LoadFirstSoundFont(synth, options_.soundFonts);
+            soundFont = LoadFirstSoundFont(*api, synth, options_.soundFonts);
         }
     }
-    if (soundFont.empty()) {
-        DeleteSynth(synth, settings);
+    if (soundFont.empty() && api != nullptr) {
+        DeleteSynth(api, synth, settings);
     }
     std::unique_lock lock(mutex_);
+    api_ = api;
     if (soundFont.empty()) {
         state_ = State::Silent;
         changed_.notify_all();
         return false;
     }
-    SetFullVolume(synth);
+    SetFullVolume(*api, synth);
     settings_ = settings;
     synth_ = synth;
     soundFont_ = soundFont;
@@ -310,7 +313,7 @@ void SynthCore::Supervise(std::unique_lock<std::mutex>& lock) {
 
 void SynthCore::CheckDriver(std::unique_lock<std::mutex>& lock, Clock::time_point& lastSound) {
     const auto now = Clock::now();
-    const bool sounding = fluid_synth_get_active_voice_count(synth_) > 0;
+    const bool sounding = api_->fluid_synth_get_active_voice_count(synth_) > 0;
     if (Stalled(now)) {
         // Notes that arrived for the dead driver are held; a new one plays them.
         audioWanted_ = sounding;
@@ -334,8 +337,9 @@ void SynthCore::StartAudio(std::unique_lock<std::mutex>& lock) {
     bool sdlAudioStarted = sdlAudioStarted_;
     lock.unlock();
     // May block on a frozen server: only the worker waits.
-    const StartedDriver started = StartAudioDriver(settings_, synth_, &RenderPeriod, slot.get(),
-                                                   options_.audioDrivers, sdlAudioStarted);
+    const StartedDriver started =
+        StartAudioDriver(*api_, settings_, synth_, &RenderPeriod, slot.get(), options_.audioDrivers,
+                         sdlAudioStarted);
     lock.lock();
     sdlAudioStarted_ = sdlAudioStarted;
     if (started.driver == nullptr) {
@@ -365,7 +369,7 @@ void SynthCore::RetireDriver(std::unique_lock<std::mutex>& lock) {
         // Deleting joins the driver's thread, which may wait on the server for ever.
         DeleteInBackground(driver, std::move(slot));
     } else {
-        delete_fluid_audio_driver(driver);
+        api_->delete_fluid_audio_driver(driver);
     }
     lock.lock();
 }
@@ -373,8 +377,8 @@ void SynthCore::RetireDriver(std::unique_lock<std::mutex>& lock) {
 void SynthCore::DeleteInBackground(fluid_audio_driver_t* driver, std::unique_ptr<DriverSlot> slot) {
     // The slot must outlive the driver's thread, which reads it.
     DriverSlot* rawSlot = slot.release();
-    auto finish = [driver, rawSlot] {
-        delete_fluid_audio_driver(driver);
+    auto finish = [api = api_, driver, rawSlot] {
+        api->delete_fluid_audio_driver(driver);
         delete rawSlot;
     };
     EnterBackgroundThread();

@@ -19,6 +19,8 @@ typedef struct _fluid_audio_driver_t fluid_audio_driver_t;
 
 namespace vorlane::synth {
 
+struct FluidApi;
+
 // Threads that may outlive their device: a worker Close did not wait for, and the threads that
 // delete a hung audio driver. Counted so that tests can wait for them.
 void EnterBackgroundThread();
@@ -94,6 +96,7 @@ class SynthCore final : public std::enable_shared_from_this<SynthCore> {
     std::bitset<kMidiChannels> programChosen_;
 
     // Set once by the worker before any driver exists; deleted by the last owner.
+    const FluidApi* api_ = nullptr;
     fluid_settings_t* settings_ = nullptr;
     fluid_synth_t* synth_ = nullptr;
     // Under mutex_. slot_ is null for drivers without a render callback.

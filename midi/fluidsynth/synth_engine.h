@@ -6,20 +6,20 @@
 #include <string>
 #include <vector>
 
-#include <fluidsynth.h>
-
+#include "midi/fluidsynth/fluid_api.h"
 #include "midi/fluidsynth/fluidsynth_midi_out.h"
 
 namespace vorlane::synth {
 
 // Sends FluidSynth's (and ALSA's) messages to standard error when VORLANE_SYNTH_LOG is set
 // to something other than "" or "0", and nowhere otherwise. Process-wide, set once.
-void RouteLog();
+void RouteLog(const FluidApi& api);
 
-fluid_settings_t* NewSettings(const FluidSynthOptions& options);
+fluid_settings_t* NewSettings(const FluidApi& api, const FluidSynthOptions& options);
 
 // Loads the first SoundFont of the list that exists and loads; returns its path or "".
-std::string LoadFirstSoundFont(fluid_synth_t* synth, const std::vector<std::string>& paths);
+std::string LoadFirstSoundFont(const FluidApi& api, fluid_synth_t* synth,
+                               const std::vector<std::string>& paths);
 
 struct StartedDriver {
     fluid_audio_driver_t* driver = nullptr;
@@ -33,21 +33,21 @@ struct StartedDriver {
 // Drivers that can are started in callback mode with render. sdlStarted is set when SDL's
 // audio subsystem was started for the sdl2 driver; the caller ends it with StopSdlAudio once
 // no sdl2 driver is left.
-StartedDriver StartAudioDriver(fluid_settings_t* settings, fluid_synth_t* synth,
-                               fluid_audio_func_t render, void* renderData,
+StartedDriver StartAudioDriver(const FluidApi& api, fluid_settings_t* settings,
+                               fluid_synth_t* synth, fluid_audio_func_t render, void* renderData,
                                const std::vector<std::string>& drivers, bool& sdlStarted);
-void StopSdlAudio();
+void StopSdlAudio(const FluidApi& api);
 // To be called by a thread that tried the sdl2 driver before it ends.
 void ReleaseSdlThreadState();
 
 // Full volume on every channel: the device starts at 100 of 127 otherwise.
-void SetFullVolume(fluid_synth_t* synth);
+void SetFullVolume(const FluidApi& api, fluid_synth_t* synth);
 
 // What a MIDI reset does to sounding notes: every note on every channel is released and no
 // pedal holds it.
-void ReleaseAllNotes(fluid_synth_t* synth);
+void ReleaseAllNotes(const FluidApi& api, fluid_synth_t* synth);
 // The same without the release: for notes no driver has rendered yet, whose tails would
 // otherwise sound late, all at once, when a driver comes back.
-void SilenceAllNotes(fluid_synth_t* synth);
+void SilenceAllNotes(const FluidApi& api, fluid_synth_t* synth);
 
 }  // namespace vorlane::synth

@@ -92,6 +92,20 @@ TEST(SoundFontTest, TheFirstThatLoadsIsUsedAndNoneLeavesTheDeviceSilent) {
     EXPECT_EQ(found.SoundFontPath(), installed);
 }
 
+TEST(SoundFontTest, WithoutFluidSynthTheDeviceIsSilentAndSaysSo) {
+    FluidSynthOptions options = RenderOnlyOptions();
+    options.synthLibrary = "libvorlane-no-such-synth.so.3";
+    FluidSynthMidiOut synth{options};
+    ::testing::internal::CaptureStderr();
+    synth.Open();
+    const std::string told = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(told.find("vorlane: no built-in sound: libvorlane-no-such-synth.so.3"),
+              std::string::npos)
+        << told;
+    EXPECT_TRUE(RenderMono(synth, 0.1).empty());
+    ExpectSilentDevice(synth);
+}
+
 TEST(AudioDriverTest, WithoutAWorkingDriverTheDeviceOpensAtOnceAndStaysQuiet) {
     const std::vector<std::pair<std::vector<std::string>, std::map<std::string, std::string>>>
         cases = {
