@@ -1,9 +1,12 @@
 #include "app/cli/identify.h"
 
+#include <algorithm>
 #include <array>
+#include <iostream>
 #include <ostream>
 
 #include "app/cli/arguments.h"
+#include "app/cli/identify_lines.h"
 #include "app/cli/lookup.h"
 #include "theory/scale.h"
 
@@ -135,6 +138,13 @@ std::string NamedChordLine(const NamedChord& chord, Language language, Spelling 
 }
 
 int RunIdentify(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
+    if (std::find(args.begin(), args.end(), kStandardInput) != args.end()) {
+        return IdentifyLines(args, std::cin, out, err);
+    }
+    return IdentifyNotes(args, out, err);
+}
+
+int IdentifyNotes(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
     const NamingParse parse = ParseNamingArguments(args, true);
     if (parse.help) {
         out << NamingUsageText();

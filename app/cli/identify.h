@@ -39,8 +39,11 @@ std::string NamedChordLine(const NamedChord& chord, Language language, Spelling 
 
 inline constexpr int kExitNoChord = 1;
 
-// "vorlane-cli identify ...": prints the look-up of the chord the notes name.
+// "vorlane-cli identify ...": prints the look-up of the chord the notes name; with "-" among
+// the arguments, of each chord named on standard input (see IdentifyLines).
 int RunIdentify(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
+// The same for the notes (and options) of the arguments alone.
+int IdentifyNotes(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
 
 // The help shared by both commands, ending with a newline.
 std::string NamingUsageText();
