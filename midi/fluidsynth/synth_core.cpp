@@ -14,6 +14,7 @@ constexpr std::size_t kMaxPending = 1024;
 constexpr int kSettledPeriods = 3;
 constexpr int kStartGrace = 10;
 constexpr std::chrono::milliseconds kMaxPoll{250};
+constexpr std::chrono::milliseconds kDriverRetry{500};
 
 struct BackgroundThreads {
     std::mutex mutex;
@@ -297,7 +298,7 @@ void SynthCore::Supervise(std::unique_lock<std::mutex>& lock) {
                 RetireDriver(lock);
             }
             if (driver_ == nullptr && !stopRequested_) {
-                StartAudio(lock);  // on failure the next note tries again
+                StartAudio(lock);
             }
             lastSound = Clock::now();
         } else if (driver_ != nullptr) {
@@ -305,6 +306,12 @@ void SynthCore::Supervise(std::unique_lock<std::mutex>& lock) {
             if (!stopRequested_ && !audioWanted_) {
                 CheckDriver(lock, lastSound);
             }
+        } else if (api_->fluid_synth_get_active_voice_count(synth_) > 0) {
+            // Notes wait for a server that is not (yet) there: try again while they are held,
+            // so that a chord played as the server comes up sounds once it is.
+            changed_.wait_for(lock, kDriverRetry,
+                              [this] { return stopRequested_ || audioWanted_; });
+            audioWanted_ = true;
         } else {
             changed_.wait(lock, [this] { return stopRequested_ || audioWanted_; });
         }

@@ -66,6 +66,13 @@ TEST_F(SoundServerTest, SoundComesBackWhenTheServerStartsLateOrIsRestarted) {
     EXPECT_TRUE(ChordHeard());
 }
 
+TEST_F(SoundServerTest, AChordPlayedJustBeforeTheServerIsUpSoundsOnceItIs) {
+    synth->Open();
+    PlayChord();  // the server is not there yet: no driver starts
+    ASSERT_TRUE(server.Start());
+    EXPECT_TRUE(server.HearsSoundAfter(0, 10s));
+}
+
 TEST_F(SoundServerTest, AFrozenServerBlocksNoCallAndSoundResumesWithIt) {
     ASSERT_TRUE(server.Start());
     synth->Open();
