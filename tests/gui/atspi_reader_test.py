@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """The real program on a private X server and a private accessibility bus, read the way a
-screen reader reads it: the tree over AT-SPI, a press on a radio button, and the event that
-carries the new chord line. Exits 77 (skipped) when a needed program is missing."""
+screen reader reads it: the tree over AT-SPI, a press on a radio button, the event that
+carries the new chord line, and the chord list window's rows. Exits 77 (skipped) when a needed program is missing."""
 
 import os
 import shutil
@@ -144,9 +144,8 @@ def read_window(Atspi, GLib):
     for kind in ("object:property-change:accessible-name", "object:text-changed:insert"):
         listener.register(kind)
 
-    def press(name):
-        button = next(n for n in walk(window)
-                      if n.get_role() == Atspi.Role.RADIO_BUTTON and n.get_name() == name)
+    def press(name, role=Atspi.Role.RADIO_BUTTON):
+        button = next(n for n in walk(window) if n.get_role() == role and n.get_name() == name)
         Atspi.Accessible.get_action_iface(button).do_action(0)
 
     line = "Chord F#m7:   F# - A - C# - E"
@@ -171,6 +170,22 @@ def read_window(Atspi, GLib):
     loop.run()
     check("events carrying the new chord line", carrying_line(), wanted)
     check("selected keys after F# and m7", selected(), ["F#3", "A3", "C#4", "E4"])
+
+    # Remembered, and the chord list opened from its button: a list of named rows.
+    press("Remember Chord", Atspi.Role.PUSH_BUTTON)
+    press("Chord List", Atspi.Role.PUSH_BUTTON)
+    rows = []
+    deadline = time.monotonic() + 20
+    while not rows and time.monotonic() < deadline:
+        time.sleep(0.2)
+        app = window.get_application()
+        lists = [n for i in range(app.get_child_count()) for n in walk(app.get_child_at_index(i))
+                 if n.get_name() == "Remembered chords"]
+        rows = [(lists[0].get_role_name(), lists[0].get_child_at_index(i).get_role_name(),
+                 lists[0].get_child_at_index(i).get_name())
+                for i in range(lists[0].get_child_count())] if lists else []
+    check("the chord list's rows", rows,
+          [("list", "list item", "F#m7:   F# - A - C# - E   (i7)")])
     return 1 if failures else 0
 
 
