@@ -51,9 +51,7 @@ ChordListController::ChordListController(MainWindow& form, ChordListServices ser
     };
     // Undo and redo change the list as much as an edit does.
     connect(&history_, &QUndoStack::indexChanged, this, [this] { ListChanged(); });
-    // The key shows apart from the rows; it follows their first chord until one is chosen.
-    connect(&model_, &QAbstractItemModel::dataChanged, this, [this] { Q_EMIT KeyChanged(); });
-    connect(&model_, &QAbstractItemModel::modelReset, this, [this] { Q_EMIT KeyChanged(); });
+    connect(&model_, &ChordListModel::KeyChanged, this, &ChordListController::KeyChanged);
 }
 
 ChordListController::~ChordListController() {

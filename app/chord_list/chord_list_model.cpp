@@ -8,6 +8,7 @@
 #include <QtGlobal>
 #include <algorithm>
 #include <set>
+#include <utility>
 
 #include "app/chord_list_rows.h"
 
@@ -31,6 +32,7 @@ void ChordListModel::FollowKey() {
     if (Key() != shownKey_) {
         shownKey_ = Key();
         AllRowsChanged();
+        Q_EMIT KeyChanged();
     }
 }
 
@@ -150,8 +152,11 @@ void ChordListModel::Replace(std::vector<ChordValue> chords) {
     beginResetModel();
     chords_ = Progression(std::move(chords));
     playingRow_.reset();
-    shownKey_ = Key();
+    const bool keyChanged = Key() != std::exchange(shownKey_, Key());
     endResetModel();
+    if (keyChanged) {
+        Q_EMIT KeyChanged();
+    }
 }
 
 void ChordListModel::SetLanguage(Language language) {

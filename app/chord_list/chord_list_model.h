@@ -56,6 +56,9 @@ class ChordListModel : public QAbstractListModel {
     void SetPlayingRow(std::optional<std::size_t> row);
     std::optional<std::size_t> PlayingRow() const { return playingRow_; }
 
+  Q_SIGNALS:
+    void KeyChanged();
+
   private:
     void AllRowsChanged();
     // Every numeral changes with the key; an edit can change the key it is read in.

@@ -199,6 +199,11 @@ void ChordListWindow::UpdateEnabled() {
     actions_->redo->setEnabled(controller_.History().canRedo());
 }
 
+void ChordListWindow::closeEvent(QCloseEvent* event) {
+    controller_.Stop();
+    QWidget::closeEvent(event);
+}
+
 void ChordListWindow::ShowBeside(const QWidget& mainWindow) {
     if (!placed_) {
         placed_ = true;

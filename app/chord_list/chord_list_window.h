@@ -26,6 +26,10 @@ class ChordListWindow : public QWidget {
 
     ChordRowsView& Rows() { return *rows_; }
 
+  protected:
+    // The list stops playing with its window closed: nothing shows what plays.
+    void closeEvent(QCloseEvent* event) override;
+
   private:
     struct Actions;
 

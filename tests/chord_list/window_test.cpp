@@ -123,12 +123,6 @@ TEST_F(ChordListWindowTest, AScreenReaderReadsTheRowsAsANamedList) {
     EXPECT_EQ(rows->child(0)->text(QAccessible::Name), "C:   C - E - G   (I)");
     EXPECT_EQ(rows->child(1)->text(QAccessible::Name), "Dm7:   D - F - A - C   (ii7)");
     EXPECT_EQ(rows->child(2)->text(QAccessible::Name), "G7, 1st reversal:   G - B - D - F   (V7)");
-
-    // The list speaks the window's language.
-    Click(form->DutchButton);
-    list->Undo();  // the change of language started the list afresh
-    EXPECT_EQ(rows->text(QAccessible::Name), "Onthouden akkoorden");
-    EXPECT_EQ(Row(2), "G7, 1ste omkering:   G - B - D - F   (V7)");
 }
 
 TEST_F(ChordListWindowTest, AResizableWindowOfItsOwnAboveAndBesideTheMainWindow) {
@@ -157,6 +151,12 @@ TEST_F(ChordListWindowTest, AResizableWindowOfItsOwnAboveAndBesideTheMainWindow)
     EXPECT_EQ(window->frameGeometry().top(), beside.top() + 40);
     Click(form->FrenchButton);
     EXPECT_EQ(window->windowTitle(), "Liste d'accords");
+
+    list->Undo();  // the list the language change started afresh
+    list->Play();
+    ASSERT_TRUE(list->Playing());
+    window->close();
+    EXPECT_FALSE(list->Playing()) << "closed, it stops";
 }
 
 }  // namespace
