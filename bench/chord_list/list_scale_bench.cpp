@@ -4,8 +4,10 @@
 //   QT_QPA_PLATFORM=offscreen build/dev/bench/chord_list/bench_list_scale [repeats]
 //   xvfb-run build/dev/bench/chord_list/bench_list_scale
 
+#include <time.h>
 #include <QScrollBar>
 #include <QTemporaryDir>
+
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -22,21 +24,39 @@ namespace {
 
 using namespace vorlane;
 
-// Milliseconds from the call until the window has handled and painted what it changed.
-double Timed(bench::BenchApp& app, const std::function<void()>& edit) {
+double ThreadCpuMs() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1000.0 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
+// Milliseconds from the call until the window has handled and painted what it changed: on
+// the wall clock, and of the GUI thread's own CPU time (what a busy machine cannot add to).
+struct Time {
+    double wall;
+    double cpu;
+};
+Time Timed(bench::BenchApp& app, const std::function<void()>& edit) {
     const std::int64_t start = bench::NowUs();
+    const double cpu = ThreadCpuMs();
     edit();
     QCoreApplication::processEvents();
     app.window->repaint();
-    return static_cast<double>(bench::NowUs() - start) / 1000.0;
+    return {static_cast<double>(bench::NowUs() - start) / 1000.0, ThreadCpuMs() - cpu};
 }
 
-void Report(const char* what, std::vector<double> times, double target) {
-    std::sort(times.begin(), times.end());
-    const double median = times[times.size() / 2];
-    const double worst = times.back();
-    std::printf("%-42s median %7.2f ms   max %7.2f ms   %s (target < %.0f ms)\n", what, median,
-                worst, worst < target ? "ok" : "OVER", target);
+void Report(const char* what, const std::vector<Time>& times, double target) {
+    std::vector<double> wall;
+    std::vector<double> cpu;
+    for (const Time& t : times) {
+        wall.push_back(t.wall);
+        cpu.push_back(t.cpu);
+    }
+    std::sort(wall.begin(), wall.end());
+    std::sort(cpu.begin(), cpu.end());
+    std::printf("%-40s wall median %6.2f max %6.2f ms; cpu max %6.2f ms  %s (target < %.0f ms)\n",
+                what, wall[wall.size() / 2], wall.back(), cpu.back(),
+                wall.back() < target ? "ok" : "OVER", target);
 }
 
 }  // namespace
@@ -57,14 +77,14 @@ int main(int argc, char** argv) {
     const std::string listPath = disk.filePath(QStringLiteral("thousand.txt")).toStdString();
     realFiles.ReplaceFile(listPath, ChordListFileBytes(chords, Language::English));
 
-    std::vector<double> open;
-    std::vector<double> scroll;
-    std::vector<double> move;
-    std::vector<double> step;
-    std::vector<double> transpose;
-    std::vector<double> undo;
-    std::vector<double> remember;
-    std::vector<double> exportMidi;
+    std::vector<Time> open;
+    std::vector<Time> scroll;
+    std::vector<Time> move;
+    std::vector<Time> step;
+    std::vector<Time> transpose;
+    std::vector<Time> undo;
+    std::vector<Time> remember;
+    std::vector<Time> exportMidi;
     std::mt19937 random(1);
     for (int r = 0; r < repeats; ++r) {
         app.dialogs.answers = {listPath};
