@@ -28,6 +28,9 @@ PracticeSession::PracticeSession(PracticeServices services)
 
 PracticeSession::~PracticeSession() {
     ReleaseKeys();
+    if (savePending_) {
+        Save();
+    }
 }
 
 void PracticeSession::Open(Language language) {
@@ -183,8 +186,22 @@ void PracticeSession::Answer(Outcome outcome, std::optional<Answered> answered) 
     } else {
         streak_ = 0;
     }
-    Save();
     Refresh();
+    SaveSoon();
+}
+
+// The verdict reaches the screen before the file is written, so a slow disk never holds it
+// up; answers given meanwhile go in the same write.
+void PracticeSession::SaveSoon() {
+    if (std::exchange(savePending_, true)) {
+        return;
+    }
+    std::weak_ptr<PracticeSession*> alive = self_;
+    services_.eventLoop.Post([alive] {
+        if (auto self = alive.lock()) {
+            (*self)->Save();
+        }
+    });
 }
 
 void PracticeSession::NameRoot(int pitchClass) {
@@ -314,6 +331,8 @@ void PracticeSession::SoundKey(int note, bool on) {
 }
 
 void PracticeSession::Save() {
+    savePending_ = false;
+    const Notice before = notice_;
     switch (keeper_.Save(record_)) {
         case RecordKeeper::Saved::Saved:
             if (notice_ == Notice::NotSaved) {
@@ -325,6 +344,9 @@ void PracticeSession::Save() {
             break;
         case RecordKeeper::Saved::FailedAgain:
             break;
+    }
+    if (notice_ != before) {
+        Refresh();
     }
 }
 

@@ -109,6 +109,7 @@ class PracticeSession {
     void MarkAnswerShown();
     void ReleaseKeys();
     void SoundKey(int note, bool on);
+    void SaveSoon();
     void Save();
     void Refresh();
     ChordKey Key() const { return KeyOf(*question_); }
@@ -142,6 +143,7 @@ class PracticeSession {
     int streak_ = 0;
     std::vector<std::int64_t> rightTimes_;
     int keysProgram_ = -1;
+    bool savePending_ = false;
     std::uint64_t generation_ = 0;  // a pending next question belongs to one question
     PracticeScreen screen_;
     std::shared_ptr<PracticeSession*> self_;
