@@ -11,8 +11,9 @@ Xvfb and a private PulseAudio server with a null sink, then:
      VORLANE_STARTUP_PROBE is set (ui/qt/first_paint.h), and is killed then;
   2. reads VmRSS and RssAnon from /proc/PID/status 1 s after exec, sound on (the organ), no
      JACK server started;
-  3. with --clicks N: clicks a chord in the real window (xdotool) at once after the first paint
-     and 2 s after it, and times click to sound on the null sink's monitor (parecord).
+  3. with --clicks N: clicks a chord in the real window (XTest) at once after the first paint,
+     0.3 s after it (about the quickest a person reacts) and 2 s after it, and times click to
+     sound on the null sink's monitor (parecord).
 --also adds another build of the program (an earlier commit's, say) to the alternation and the
 memory figures, so that a change is measured against its predecessor under the same load.
 Every run gets a fresh private HOME, so no setting carries over. Needs xvfb, pulseaudio,
@@ -259,9 +260,10 @@ def measure_clicks(runner, program, runs, work, pulse_server):
         return
     recording = Recording(work, pulse_server)
     pointer = Pointer(runner.display)
-    results = {"at first paint": [], "2 s after it": []}
+    moments = (("at first paint", 0.0), ("0.3 s after it", 0.3), ("2 s after it", 2.0))
+    results = {label: [] for label, _ in moments}
     for _ in range(runs):
-        for label, delay in (("at first paint", 0.0), ("2 s after it", 2.0)):
+        for label, delay in moments:
             process, _ = runner.start(program, True)
             if runner.painted(process) is None:
                 sys.exit("vorlane printed no first paint")
