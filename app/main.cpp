@@ -9,12 +9,8 @@
 #include "app/chord_list/chord_list_controller.h"
 #include "app/chord_list/chord_list_window.h"
 #include "app/main_window.h"
+#include "app/window_midi.h"
 #include "midi/fluidsynth/fluidsynth_midi_out.h"
-#ifdef VORLANE_WITH_MIDI_INPUT
-#include "midi/rtmidi/midi_system_sources.h"
-#include "midi/rtmidi/rtmidi_input.h"
-#include "midi/rtmidi/rtmidi_output_port.h"
-#endif
 #include "practice/qt/qt_record_files.h"
 #include "settings/chord_folders.h"
 #include "settings/qt/qsettings_store.h"
@@ -61,28 +57,14 @@ int main(int argc, char** argv) {
     vorlane::FluidSynthOptions synthOptions;
     synthOptions.deferLoad = true;
     vorlane::FluidSynthMidiOut synth{synthOptions};
-#ifdef VORLANE_WITH_MIDI_INPUT
-    const std::unique_ptr<vorlane::RtMidiOutputPort> port = vorlane::RtMidiOutputPort::Open();
-    vorlane::RoutedMidiOut midi(synth, port.get());
-#else
-    vorlane::RoutedMidiOut midi(synth, nullptr);
-#endif
+    vorlane::WindowMidi windowMidi(synth);
+    vorlane::RoutedMidiOut& midi = windowMidi.Output();
     vorlane::ui::qt::QtDialogs dialogs;
     vorlane::QSettingsStore settings;
     vorlane::QtChordFileSystem files;
 
-#ifdef VORLANE_WITH_MIDI_INPUT
-    vorlane::RtMidiInput keyboards(
-        [&eventLoop](std::function<void()> task) { eventLoop.Post(std::move(task)); });
-    // Sources are connected to the input port once it is open; the menu lists them before.
-    const std::unique_ptr<vorlane::MidiSystemSources> sources =
-        vorlane::MidiSystemSources::Open([&keyboards] { return keyboards.PortName(); });
-    auto form = vorlane::BuildMainWindow(
-        {midi, eventLoop, dialogs, settings, files, vorlane::HomeFolder(), &midi, sources.get()});
-#else
-    auto form = vorlane::BuildMainWindow(
-        {midi, eventLoop, dialogs, settings, files, vorlane::HomeFolder(), &midi});
-#endif
+    auto form = vorlane::BuildMainWindow({midi, eventLoop, dialogs, settings, files,
+                                          vorlane::HomeFolder(), &midi, windowMidi.Sources()});
     // The chord list's history starts with the window, before the list is first started.
     vorlane::ui::qt::QtDialogs listDialogs;  // over the list window, once it is made
     vorlane::ChordListController chordList(
@@ -97,21 +79,15 @@ int main(int argc, char** argv) {
     vorlane::AttachChordListWindow(
         chordList, view, [&view] { view.Push(); },
         [&listDialogs](QWidget& window) { listDialogs.SetParentWidget(&window); });
-    // The synth loads once the window is on screen; a chord clicked before waits for it.
+    // The synth loads once the window is on screen; a chord clicked before waits for it. The
+    // MIDI system is looked for then too, off the GUI thread.
     vorlane::ui::qt::AfterFirstPaint(view, [&synth] { synth.AllowLoad(); });
+    vorlane::ui::qt::AfterFirstPaint(view, [&windowMidi, &form] { windowMidi.Start(*form); });
     QTimer::singleShot(kLatestSynthLoadMs, [&synth] { synth.AllowLoad(); });  // never painted
     view.show();
     // The chords' instrument is read with the SoundFont, before the first chord asks for it.
     if (const auto program = vorlane::GeneralMidiProgram(form->player.Mode())) {
         synth.Send(vorlane::ProgramChangeMessage(vorlane::kChordChannel, *program));
     }
-#ifdef VORLANE_WITH_MIDI_INPUT
-    // Without a MIDI system the window runs on as it is, silently.
-    form->ListenTo(keyboards);
-    const int status = QApplication::exec();
-    keyboards.Close();
-    return status;
-#else
     return QApplication::exec();
-#endif
 }

@@ -17,6 +17,7 @@
 #include "midi/midi_sources.h"
 #include "midi/routed_midi_out.h"
 #include "midi/sound_mode.h"
+#include "practice/played_keys.h"
 #include "progression/progression.h"
 #include "theory/chord.h"
 #include "theory/chord_naming.h"
@@ -29,7 +30,8 @@ namespace vorlane {
 
 class SettingsStore;
 class ChordFileSystem;
-class PlayedKeys;
+class LiveSound;
+class PlayedInput;
 
 // The platform services the main window is built with.
 struct Services {
@@ -188,14 +190,18 @@ class MainWindow {
     void ApplyAccessTexts(const LanguageTexts& texts);
     std::vector<ui::AccessibleItem> KeyboardKeys() const;
     // Chords played on a MIDI keyboard: each note sounds at once on a channel of its own, and
-    // the keys held are shown as the chord they name, as if its buttons had been clicked.
+    // the keys held are shown as the chord they name, as if its buttons had been clicked. The
+    // window stops listening when it is destroyed.
     bool ListenTo(MidiIn& midiIn);  // false when there is no MIDI system
-    void OnPlayedMessage(const MidiMessage& message);
+    void StopListening();
+    void OnPlayedKeysSettled(const PlayedKeys::Settled& keys);
     void ShowPlayedChord(const NamedChord& chord);
 
     // Where sound goes: the built-in synth (empty) or a MIDI destination.
     void ChooseOutput(const std::string& destination);
     void RestoreOutput(const std::string& destination);
+    // The MIDI system opened, went away or came back.
+    void MidiSystemChanged();
     // The context menu of the window and the sound group, as it is when it opens.
     std::vector<ui::MenuItem> SoundMenu();
 
@@ -242,10 +248,11 @@ class MainWindow {
 
     bool outputWatched_ = false;
 
-    void SoundPlayedMessage(const MidiMessage& message);
-
     Services services_;
     std::unique_ptr<PlayedKeys> playedKeys_;
+    std::unique_ptr<LiveSound> liveSound_;
+    std::unique_ptr<PlayedInput> playedInput_;
+    MidiIn* midiIn_ = nullptr;
     // Asked for while an arpeggio held the lock.
     struct DeferredChord {
         ChordValue chord;
@@ -257,7 +264,6 @@ class MainWindow {
     ChordListLink* chordList_ = nullptr;
     void TellChordListOfChoice();
     bool startingUp_ = false;            // the start-up sequence is running: nothing is played
-    int liveProgram_ = -1;               // last program sent on the live channel
     std::shared_ptr<MainWindow*> self_;  // scheduled tasks hold a weak reference to this
 };
 

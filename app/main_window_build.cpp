@@ -5,7 +5,8 @@
 #include "app/main_window_layout.h"
 #include "i18n/chord_list_texts.h"
 #include "i18n/practice_texts.h"
-#include "practice/played_keys.h"
+#include "midi/live_sound.h"
+#include "practice/played_input.h"
 
 namespace vorlane {
 
@@ -31,7 +32,9 @@ MainWindow::MainWindow(Services services)
       services_(std::move(services)),
       self_(std::make_shared<MainWindow*>(this)) {}
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    StopListening();
+}
 
 void MainWindow::RunLater(std::int64_t delayMs, std::function<void()> task) {
     std::weak_ptr<MainWindow*> alive = self_;

@@ -28,6 +28,13 @@ void MainWindow::RestoreOutput(const std::string& destination) {
     }
 }
 
+// A server that came back has the chosen destination again: the sound goes back to it at once.
+void MainWindow::MidiSystemChanged() {
+    if (services_.output != nullptr) {
+        services_.output->Recheck();
+    }
+}
+
 void MainWindow::WatchOutput() {
     if (outputWatched_ || services_.output->Choice().empty()) {
         return;

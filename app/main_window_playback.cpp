@@ -1,6 +1,7 @@
 #include <utility>
 
 #include "app/main_window.h"
+#include "midi/live_sound.h"
 #include "settings/settings_rules.h"
 
 namespace vorlane {
@@ -49,6 +50,9 @@ void MainWindow::ApplySoundMode() {
     TellChordListOfChoice();
     const SoundMode mode = SoundModeFromButtons();
     player.ChangeMode(mode);
+    if (liveSound_) {
+        liveSound_->FollowMode(mode);
+    }
     StoreSoundMode(services_.settings, mode);
     switch (mode) {
         case SoundMode::NoSound:

@@ -1,53 +1,40 @@
 #include "app/main_window.h"
+#include "midi/live_sound.h"
+#include "practice/played_input.h"
 #include "practice/played_keys.h"
 
 namespace vorlane {
 
-namespace {
-
-constexpr std::uint8_t kLiveChannel = 1;  // MIDI channel 2: the chords play on channel 1
-
-}  // namespace
-
 bool MainWindow::ListenTo(MidiIn& midiIn) {
     playedKeys_ = std::make_unique<PlayedKeys>(
-        services_.eventLoop, [this](const NamedChord& chord) { ShowPlayedChord(chord); });
-    std::weak_ptr<MainWindow*> alive = self_;
-    return midiIn.Open([alive](const MidiMessage& message) {
-        if (auto self = alive.lock()) {
-            (*self)->OnPlayedMessage(message);
-        }
-    });
+        services_.eventLoop,
+        [this](const PlayedKeys::Settled& keys) { OnPlayedKeysSettled(keys); });
+    liveSound_ = std::make_unique<LiveSound>(services_.midi);
+    liveSound_->FollowMode(player.Mode());
+    PlayedInput::Hooks hooks;
+    hooks.sound = liveSound_.get();
+    if (RoutedMidiOut* output = services_.output) {
+        hooks.isEcho = [output](const MidiMessage& message) { return output->TakeEcho(message); };
+    }
+    hooks.onUpdate = [this](const PlayedInput::Update& update) {
+        playedKeys_->Update(update.held, update.pressed);
+    };
+    hooks.onSystemChanged = [this] { MidiSystemChanged(); };
+    playedInput_ = std::make_unique<PlayedInput>(services_.eventLoop, std::move(hooks));
+    midiIn_ = &midiIn;
+    return midiIn.Open(*playedInput_);
 }
 
-void MainWindow::OnPlayedMessage(const MidiMessage& message) {
-    SoundPlayedMessage(message);
-    if (playedKeys_) {
-        playedKeys_->Receive(message);
+void MainWindow::StopListening() {
+    if (midiIn_ != nullptr) {
+        midiIn_->Close();
+        midiIn_ = nullptr;
     }
 }
 
-// The player hears every note at once, in the instrument of the sound mode, as played.
-void MainWindow::SoundPlayedMessage(const MidiMessage& message) {
-    MidiOut& midi = services_.midi;
-    const std::uint8_t data1 = message.data1 & kDataMask;
-    const std::uint8_t data2 = message.data2 & kDataMask;
-    if (message.IsNoteOn()) {
-        const std::optional<std::uint8_t> program = GeneralMidiProgram(player.Mode());
-        if (!program) {
-            return;
-        }
-        if (*program != liveProgram_) {
-            midi.Send(ProgramChangeMessage(kLiveChannel, *program));
-            liveProgram_ = *program;
-        }
-        midi.Send(NoteOnMessage(kLiveChannel, data1, data2));
-    } else if (message.IsNoteOff()) {
-        midi.Send(NoteOffMessage(kLiveChannel, data1));
-    } else if (message.Kind() == kControlChangeStatus &&
-               (data1 == kSustainController || data1 == kAllNotesOffController ||
-                data1 == kAllSoundOffController)) {
-        midi.Send(ControlChangeMessage(kLiveChannel, data1, data2));
+void MainWindow::OnPlayedKeysSettled(const PlayedKeys::Settled& keys) {
+    if (keys.chord) {
+        ShowPlayedChord(*keys.chord);
     }
 }
 

@@ -16,6 +16,9 @@ class MidiOut {
     virtual void AllNotesOff() = 0;  // ends every sounding note on every channel
     virtual void Close() = 0;
     virtual void Send(const MidiMessage& message) = 0;
+    // A note the player plays (not the window's chord); an output that finds its destination
+    // echoing such notes back keeps them from it.
+    virtual void SendLive(const MidiMessage& message) { Send(message); }
 
     // The chords' channel.
     void ProgramChange(std::uint8_t program) { Send(ProgramChangeMessage(kChordChannel, program)); }

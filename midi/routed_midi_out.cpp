@@ -1,18 +1,30 @@
 #include "midi/routed_midi_out.h"
 
 #include <algorithm>
+#include <chrono>
 
 namespace vorlane {
 
-RoutedMidiOut::RoutedMidiOut(MidiOut& synth, MidiOutPort* port) : synth_(synth), port_(port) {}
+RoutedMidiOut::RoutedMidiOut(MidiOut& synth, MidiOutPort* port, Clock clock)
+    : synth_(synth), port_(port), clock_(std::move(clock)) {}
+
+std::int64_t RoutedMidiOut::Now() const {
+    if (clock_) {
+        return clock_();
+    }
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
 
 void RoutedMidiOut::Open() {
+    const std::lock_guard lock(mutex_);
     // The synth opens even while a destination is chosen, so that falling back is instant.
     synth_.Open();
     open_ = true;
 }
 
 void RoutedMidiOut::AllNotesOff() {
+    const std::lock_guard lock(mutex_);
     if (!open_) {
         return;
     }
@@ -24,6 +36,7 @@ void RoutedMidiOut::AllNotesOff() {
 }
 
 void RoutedMidiOut::Close() {
+    const std::lock_guard lock(mutex_);
     const bool sounding = std::any_of(sounding_.begin(), sounding_.end(),
                                       [](const std::bitset<128>& notes) { return notes.any(); });
     if (open_ && external_ && sounding) {
@@ -35,26 +48,51 @@ void RoutedMidiOut::Close() {
 }
 
 void RoutedMidiOut::Send(const MidiMessage& message) {
+    const std::lock_guard lock(mutex_);
+    SendLocked(message, false);
+}
+
+void RoutedMidiOut::SendLive(const MidiMessage& message) {
+    const std::lock_guard lock(mutex_);
+    SendLocked(message, true);
+}
+
+void RoutedMidiOut::SendLocked(const MidiMessage& message, bool live) {
     if (!open_) {
         return;
     }
     if (message.Kind() == kProgramChangeStatus) {
         programs_[static_cast<std::size_t>(message.Channel())] = message.data1;
     }
-    if (!ToDestination(message)) {
+    // Kept from an echoing destination, the player's notes cannot go round in circles.
+    const bool keptBack = live && echo_.Echoing();
+    if (keptBack || !ToDestination(message)) {
         synth_.Send(message);
     }
 }
 
+bool RoutedMidiOut::TakeEcho(const MidiMessage& message) {
+    const std::lock_guard lock(mutex_);
+    return external_ && echo_.TakeEcho(message, Now());
+}
+
+RoutedMidiOut::Status RoutedMidiOut::CurrentStatus() const {
+    const std::lock_guard lock(mutex_);
+    return {choice_, external_, external_ && echo_.Echoing()};
+}
+
 std::vector<std::string> RoutedMidiOut::Destinations() const {
+    const std::lock_guard lock(mutex_);
     return port_ != nullptr ? port_->Destinations() : std::vector<std::string>{};
 }
 
 void RoutedMidiOut::Choose(const std::string& destination) {
+    const std::lock_guard lock(mutex_);
     if (destination == choice_) {
-        Recheck();
+        RecheckLocked();
         return;
     }
+    echo_.Reset();
     if (external_) {
         Detach();
     } else {
@@ -67,6 +105,11 @@ void RoutedMidiOut::Choose(const std::string& destination) {
 }
 
 void RoutedMidiOut::Recheck() {
+    const std::lock_guard lock(mutex_);
+    RecheckLocked();
+}
+
+void RoutedMidiOut::RecheckLocked() {
     if (choice_.empty() || port_ == nullptr) {
         return;
     }
@@ -95,6 +138,7 @@ bool RoutedMidiOut::ToDestination(const MidiMessage& message) {
         sustained_.set(channel, message.data2 >= 64);
     }
     if (port_->Send(message)) {
+        echo_.Sent(message, Now());
         return true;
     }
     // The destination is gone: the synth takes over at once, this message included.

@@ -2,67 +2,20 @@
 
 namespace vorlane {
 
-PlayedKeys::PlayedKeys(ui::EventLoop& loop, ChordHandler onChord)
-    : loop_(loop), onChord_(std::move(onChord)), self_(std::make_shared<PlayedKeys*>(this)) {}
+PlayedKeys::PlayedKeys(ui::EventLoop& loop, SettledHandler onSettled)
+    : loop_(loop), onSettled_(std::move(onSettled)), self_(std::make_shared<PlayedKeys*>(this)) {}
 
-void PlayedKeys::Receive(const MidiMessage& message) {
-    const int channel = message.Channel();
-    switch (message.Kind()) {
-        case kNoteOnStatus:
-            if (message.data2 > 0) {
-                Press(channel, message.data1 & kDataMask);
-            } else {
-                Release(channel, message.data1 & kDataMask);
-            }
-            break;
-        case kNoteOffStatus:
-            Release(channel, message.data1 & kDataMask);
-            break;
-        case kControlChangeStatus:
-            if (message.data1 == kAllNotesOffController ||
-                message.data1 == kAllSoundOffController) {
-                for (int note = 0; note < kNotes; ++note) {
-                    Release(channel, note);
-                }
-            }
-            break;
-        default:
-            break;
-    }
-}
-
-std::vector<int> PlayedKeys::HeldNotes() const {
-    std::vector<int> notes;
-    for (int note = 0; note < kNotes; ++note) {
-        for (int channel = 0; channel < kChannels; ++channel) {
-            if (held_.test(static_cast<std::size_t>(channel * kNotes + note))) {
-                notes.push_back(note);
-                break;
-            }
-        }
-    }
-    return notes;
-}
-
-void PlayedKeys::Press(int channel, int note) {
-    held_.set(static_cast<std::size_t>(channel * kNotes + note));
-    ArmNaming();
-}
-
-void PlayedKeys::Release(int channel, int note) {
-    const auto bit = static_cast<std::size_t>(channel * kNotes + note);
-    if (!held_.test(bit)) {
-        return;
-    }
-    held_.reset(bit);
+void PlayedKeys::Update(std::vector<int> held, bool pressed) {
+    const bool changed = held != held_;
+    held_ = std::move(held);
     // A key let go before the chord settled changes the set still to be named.
-    if (namingPending_) {
-        ArmNaming();
+    if (pressed || (changed && settlingPending_)) {
+        ArmSettling();
     }
 }
 
-void PlayedKeys::ArmNaming() {
-    namingPending_ = true;
+void PlayedKeys::ArmSettling() {
+    settlingPending_ = true;
     const std::uint64_t generation = ++generation_;
     std::weak_ptr<PlayedKeys*> alive = self_;
     loop_.RunAfter(kSettleMs, [alive, generation] {
@@ -74,13 +27,10 @@ void PlayedKeys::ArmNaming() {
 
 void PlayedKeys::Settle(std::uint64_t generation) {
     if (generation != generation_) {
-        return;  // the keys changed since: a later check names them
+        return;  // the keys changed since: a later check settles them
     }
-    namingPending_ = false;
-    const std::vector<int> notes = HeldNotes();
-    if (const std::optional<NamedChord> chord = NameChord(notes)) {
-        onChord_(*chord);
-    }
+    settlingPending_ = false;
+    onSettled_({held_, NameChord(held_)});
 }
 
 }  // namespace vorlane

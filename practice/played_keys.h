@@ -1,48 +1,48 @@
 #pragma once
 
-#include <bitset>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
-#include "midi/midi_in.h"
 #include "theory/chord_naming.h"
 #include "ui/event_loop.h"
 
 namespace vorlane {
 
-// The keys held down on the MIDI sources, named as a chord once they have stayed the same for
-// a moment, so that a chord struck with slightly uneven fingers is named once. Only a pressed
-// key arms the naming: releasing keys names nothing, though it delays a naming under way. The
-// sustain pedal holds no key.
+// The keys held down on the MIDI sources, on the GUI thread, settled: once they have stayed the
+// same for a moment after a key went down, they are named as a chord (or found to name none),
+// so that a chord struck with slightly uneven fingers is named once. Releasing keys settles
+// nothing, though it delays a settling under way. The sustain pedal holds no key.
 class PlayedKeys {
   public:
-    using ChordHandler = std::function<void(const NamedChord&)>;
     static constexpr std::int64_t kSettleMs = 60;
 
-    PlayedKeys(ui::EventLoop& loop, ChordHandler onChord);
+    // The held notes once settled, lowest first, and the chord they name, if any.
+    struct Settled {
+        std::vector<int> notes;
+        std::optional<NamedChord> chord;
+    };
+    using SettledHandler = std::function<void(const Settled&)>;
+
+    PlayedKeys(ui::EventLoop& loop, SettledHandler onSettled);
     PlayedKeys(const PlayedKeys&) = delete;
     PlayedKeys& operator=(const PlayedKeys&) = delete;
 
-    void Receive(const MidiMessage& message);
-    // The MIDI notes held now, lowest first.
-    std::vector<int> HeldNotes() const;
+    // The notes held now, lowest first, and whether a key went down since the last update.
+    void Update(std::vector<int> held, bool pressed);
+    const std::vector<int>& HeldNotes() const { return held_; }
 
   private:
-    static constexpr int kChannels = 16;
-    static constexpr int kNotes = 128;
-
-    void Press(int channel, int note);
-    void Release(int channel, int note);
-    void ArmNaming();
+    void ArmSettling();
     void Settle(std::uint64_t generation);
 
     ui::EventLoop& loop_;
-    ChordHandler onChord_;
-    std::bitset<kChannels * kNotes> held_;
+    SettledHandler onSettled_;
+    std::vector<int> held_;
     std::uint64_t generation_ = 0;
-    bool namingPending_ = false;
+    bool settlingPending_ = false;
     std::shared_ptr<PlayedKeys*> self_;  // scheduled checks hold a weak reference to this
 };
 

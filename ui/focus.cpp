@@ -49,6 +49,39 @@ bool IsTabStop(const Window& window, const Control& control) {
     return first != set.end() && *first == &control;
 }
 
+std::vector<const Control*> RadioSetTabStops(const Window& window) {
+    struct Set {
+        const Control* parent;
+        const Control* chosen;
+        const Control* firstFocusable;
+    };
+    std::vector<Set> sets;
+    for (const Control* c : window.focusOrder) {
+        if (!c->IsRadioButton()) {
+            continue;
+        }
+        auto set = std::find_if(sets.begin(), sets.end(),
+                                [c](const Set& s) { return s.parent == c->parent; });
+        if (set == sets.end()) {
+            set = sets.insert(sets.end(), {c->parent, nullptr, nullptr});
+        }
+        if (c->checked && set->chosen == nullptr) {
+            set->chosen = c;
+        }
+        if (IsFocusable(*c) && set->firstFocusable == nullptr) {
+            set->firstFocusable = c;
+        }
+    }
+    std::vector<const Control*> stops;
+    for (const Set& set : sets) {
+        const Control* stop = set.chosen != nullptr ? set.chosen : set.firstFocusable;
+        if (stop != nullptr && IsFocusable(*stop)) {
+            stops.push_back(stop);
+        }
+    }
+    return stops;
+}
+
 Control* NextTabStop(const Window& window, const Control* from, bool backward) {
     const std::vector<Control*>& order = window.focusOrder;
     const auto count = static_cast<std::ptrdiff_t>(order.size());

@@ -14,6 +14,10 @@ bool IsFocusable(const Control& control);
 // or the first focusable one in the focus order when none is chosen.
 bool IsTabStop(const Window& window, const Control& control);
 
+// The one tab stop of every radio set of the window, found in one pass over the focus order
+// (for a view that asks after every change).
+std::vector<const Control*> RadioSetTabStops(const Window& window);
+
 // The next tab stop after `from` in the window's focus order (the first one when `from` is
 // null or not in the order), going round; nullptr when nothing can take the focus.
 Control* NextTabStop(const Window& window, const Control* from, bool backward);

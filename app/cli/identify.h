@@ -13,7 +13,8 @@
 
 namespace vorlane::cli {
 
-// A MIDI note 0..127, written as a number or as a name with its octave ("C4" is 60, "Bb-1" 10).
+// A MIDI note 0..127, written as a number or as a name with its octave ("C4" is 60, "Bb-1" 10,
+// "c4" 60 too).
 std::optional<int> ParseNote(std::string_view text);
 
 // The options shared by the commands that name played chords.
@@ -21,7 +22,9 @@ struct NamingOptions {
     Language language = Language::English;
     Spelling spelling = Spelling::Flat;
     bool octaveHigher = false;
-    std::vector<int> notes;
+    bool verbose = false;              // identify: the inversion in words too
+    std::vector<int> notes;            // identify
+    std::vector<std::string> connect;  // listen: sources to connect besides the hardware
 };
 
 struct NamingParse {
@@ -38,6 +41,9 @@ NamingParse ParseNamingArguments(std::span<const std::string_view> args, bool id
 std::string NamedChordLine(const NamedChord& chord, Language language, Spelling spelling);
 
 inline constexpr int kExitNoChord = 1;
+
+// "Position: 1st reversal": the inversion in words, as the window's selector names it.
+std::string InversionLine(Inversion inversion, Language language);
 
 // "vorlane-cli identify ...": prints the look-up of the chord the notes name; with "-" among
 // the arguments, of each chord named on standard input (see IdentifyLines).

@@ -90,9 +90,18 @@ TEST_F(PlayedChordTest, PedalHoldsNoKeyAndTheSpellingColumnStays) {
     loop.AdvanceBy(100);
     EXPECT_TRUE(Sharp(2)->checked);
     EXPECT_EQ(form->ChordLineLabel->text, "Chord Dm:   D - F - A");
-    // Without sound no note starts, but the pedal and releases still reach the synth.
-    EXPECT_EQ(Sent(), (std::vector<std::array<int, 3>>{
-                          {0xB1, 64, 127}, {0x81, 51, 0}, {0x81, 55, 0}, {0x81, 58, 0}}));
+    // Without sound for the chords the player still hears the piano.
+    EXPECT_EQ(Sent(), (std::vector<std::array<int, 3>>{{0xB1, 64, 127},
+                                                       {0xC1, 0, 0},
+                                                       {0x91, 51, 100},
+                                                       {0x91, 55, 100},
+                                                       {0x91, 58, 100},
+                                                       {0x81, 51, 0},
+                                                       {0x81, 55, 0},
+                                                       {0x81, 58, 0},
+                                                       {0x91, 50, 100},
+                                                       {0x91, 53, 100},
+                                                       {0x91, 57, 100}}));
 }
 
 TEST_F(PlayedChordTest, ArpeggioLockDefersTheLastChordAndPianoSoundsThePlayer) {

@@ -28,7 +28,8 @@ TEST(CliIdentify, NoteNumbersAndNamesWithOctaves) {
         {"Ab9", std::nullopt},
         {"C10", std::nullopt},
         {"C-2", std::nullopt},
-        {"c4", std::nullopt},
+        {"c4", 60},
+        {"db4", 61},
         {"H4", std::nullopt},
         {"C", std::nullopt},
         {"Cbb4", std::nullopt},
@@ -51,6 +52,11 @@ TEST(CliIdentify, PrintsTheLookUpOfTheNamedChord) {
             {{"D3", "F3", "A3", "C4", "--lang", "fr"}, {"--lang=fr", "D", "Minor7"}},
             {{"C3", "E3", "Bb3", "D4", "--octave-higher"}, {"--octave-higher", "C", "Ninth"}},
             {{"--sharp", "A4", "C#5", "E5"}, {"--sharp", "A"}},
+            // Without octaves each note is the nearest above the one before; either case.
+            {{"e", "g", "c"}, {"--inversion", "1", "C", "Major"}},
+            {{"g", "c", "E"}, {"--inversion", "2", "C", "Major"}},
+            {{"D", "f", "A", "c"}, {"D", "Minor7"}},
+            {{"c5", "e", "bb", "d"}, {"C", "Ninth"}},
         };
     for (const auto& [notes, lookUp] : cases) {
         std::vector<std::string_view> args = {"identify"};
@@ -59,6 +65,22 @@ TEST(CliIdentify, PrintsTheLookUpOfTheNamedChord) {
         EXPECT_EQ(named.status, 0) << named.err;
         EXPECT_EQ(named.err, "");
         EXPECT_EQ(named.out, RunTool(lookUp).out) << lookUp[lookUp.size() - 1];
+    }
+}
+
+// --verbose adds the inversion in words, as the window's selector names it.
+TEST(CliIdentify, VerboseAddsTheInversionInWords) {
+    const std::vector<std::pair<std::vector<std::string_view>, std::string>> cases = {
+        {{"identify", "--verbose", "c", "e", "g"}, "Position: Ground position"},
+        {{"identify", "--verbose", "e", "g", "c"}, "Position: 1st reversal"},
+        {{"identify", "--verbose", "--lang", "nl", "G3", "C4", "E4"}, "Ligging: 2de omkering"},
+    };
+    for (const auto& [args, last] : cases) {
+        const auto named = RunTool(args);
+        EXPECT_EQ(named.status, 0) << named.err;
+        std::vector<std::string_view> plain(args);
+        std::erase(plain, std::string_view{"--verbose"});
+        EXPECT_EQ(named.out, RunTool(plain).out + last + "\n") << last;
     }
 }
 

@@ -52,21 +52,24 @@ TEST(CliProcess, IdentifyStatusesAndStreams) {
         {"identify 60", 1, "vorlane-cli: the notes 60 name no chord\n"},
         {"identify", 2,
          "vorlane-cli: missing NOTE; usage: vorlane-cli identify [--lang en|fr|nl] [--sharp] "
-         "[--octave-higher] NOTE...\n"},
+         "[--octave-higher] [--verbose] NOTE...\n"},
         {"identify C4 E4 X4", 2,
-         "vorlane-cli: unknown or out-of-range note \"X4\"; accepted: 0 to 127, or a letter A-G, "
-         "an optional b or #, and an octave -1 to 9 (C4 = 60), from C-1 to G9\n"},
+         "vorlane-cli: unknown or out-of-range note \"X4\"; accepted: 0 to 127, or a letter A-G "
+         "or a-g, an optional b or #, and an octave -1 to 9 (C4 = 60), from C-1 to G9; without "
+         "the octave, the nearest such note above the one before\n"},
         {"identify --inversion 1 C4 E4 G4", 2,
          "vorlane-cli: option \"--inversion\" does not apply to identify; usage: vorlane-cli "
-         "identify [--lang en|fr|nl] [--sharp] [--octave-higher] NOTE...\n"},
+         "identify [--lang en|fr|nl] [--sharp] [--octave-higher] [--verbose] NOTE...\n"},
         {"identify --lang de C4 E4 G4", 2,
          "vorlane-cli: unknown language \"de\"; accepted: en, fr, nl\n"},
         {"listen C4", 2,
          "vorlane-cli: listen takes no notes (got \"C4\"); usage: vorlane-cli listen [--lang "
-         "en|fr|nl] [--sharp]\n"},
+         "en|fr|nl] [--sharp] [--connect PORT]...\n"},
         {"listen --octave-higher", 2,
          "vorlane-cli: option \"--octave-higher\" does not apply to listen; usage: vorlane-cli "
-         "listen [--lang en|fr|nl] [--sharp]\n"},
+         "listen [--lang en|fr|nl] [--sharp] [--connect PORT]...\n"},
+        {"listen --connect", 2,
+         "vorlane-cli: option --connect needs a port, as a patchbay names it\n"},
     };
     for (const Failure& failure : failures) {
         const Process out = RunExecutable(failure.arguments, "2>/dev/null");

@@ -10,11 +10,11 @@
 #include <QApplication>
 
 #include "app/main_window.h"
-#include "midi/rtmidi/midi_system_sources.h"
-#include "midi/rtmidi/rtmidi_input.h"
-#include "midi/rtmidi/rtmidi_output_port.h"
+#include "app/window_midi.h"
+#include "midi/rtmidi/midi_connection.h"
 #include "settings/settings_rules.h"
-#include "tests/midi/jack_child.h"
+#include "tests/midi/jack_window.h"
+#include "tests/support/jack_server.h"
 #include "tests/support/memory_chord_file_system.h"
 #include "tests/support/memory_settings_store.h"
 #include "tests/support/recording_midi_out.h"
@@ -25,66 +25,23 @@ namespace {
 
 using namespace std::chrono_literals;
 
-bool OnPath(const std::string& program) {
-    std::istringstream path(std::getenv("PATH") != nullptr ? std::getenv("PATH") : "");
-    for (std::string folder; std::getline(path, folder, ':');) {
-        if (std::filesystem::exists(std::filesystem::path(folder) / program)) {
-            return true;
-        }
-    }
-    return false;
-}
-
 // A private JACK server on the dummy backend, and keyboards playing into it.
 class JackEndToEnd : public ::testing::Test {
   protected:
     void SetUp() override {
-        if (!OnPath("jackd")) {
+        if (!JackServer::Installed()) {
             GTEST_SKIP() << "jackd is not installed (Debian package jackd2): the MIDI "
                             "end-to-end test needs a private JACK server";
         }
-        // JACK keeps a slot for every server name that ever ran, up to eight: one name per
-        // build tree, so that reruns reuse it and two builds' tests do not collide.
-        const std::string name =
-            "vorlane-test-" + std::to_string(std::hash<std::string>{}(VORLANE_CLI_PATH) % 1000);
-        setenv("JACK_DEFAULT_SERVER", name.c_str(), 1);
-        setenv("JACK_NO_AUDIO_RESERVATION", "1", 1);
-        server_ = std::make_unique<Child>(
-            std::vector<std::string>{"jackd", "--no-realtime", "-t", "2000", "-n", name, "-d",
-                                     "dummy", "-r", "48000", "-p", "1024"});
+        server_ = std::make_unique<JackServer>(VORLANE_CLI_PATH, VORLANE_JACK_KEYBOARD);
         ASSERT_TRUE(server_->Started());
     }
-    void TearDown() override {
-        if (server_) {
-            server_->Stop(SIGTERM);
-        }
-    }
-    // A keyboard whose port is up; the server may need a moment to come up first.
-    std::unique_ptr<Child> Keyboard(const std::string& name) {
-        for (int attempt = 0; attempt < 50; ++attempt) {
-            auto keyboard =
-                std::make_unique<Child>(std::vector<std::string>{VORLANE_JACK_KEYBOARD, name});
-            if (keyboard->ReadLine(2s) == "ready") {
-                return keyboard;
-            }
-            std::this_thread::sleep_for(100ms);
-        }
-        return nullptr;
-    }
-
+    std::unique_ptr<Child> Keyboard(const std::string& name) { return server_->StandIn(name); }
     std::unique_ptr<Child> Instrument(const std::string& name) {
-        for (int attempt = 0; attempt < 50; ++attempt) {
-            auto instrument = std::make_unique<Child>(
-                std::vector<std::string>{VORLANE_JACK_KEYBOARD, name, "instrument"});
-            if (instrument->ReadLine(2s) == "ready") {
-                return instrument;
-            }
-            std::this_thread::sleep_for(100ms);
-        }
-        return nullptr;
+        return server_->StandIn(name, "instrument");
     }
 
-    std::unique_ptr<Child> server_;
+    std::unique_ptr<JackServer> server_;
 };
 
 TEST_F(JackEndToEnd, ListenConnectsKeyboardsByItselfAndPrintsEachChord) {
@@ -128,12 +85,13 @@ TEST_F(JackEndToEnd, ListenConnectsKeyboardsByItselfAndPrintsEachChord) {
 TEST_F(JackEndToEnd, SourcesListAndToggleConnectionsToTheInput) {
     auto keyboard = Keyboard("menu-keys");
     ASSERT_TRUE(keyboard);
-    RtMidiInput input([](const std::function<void()>&) {});
-    auto sources = MidiSystemSources::Open([&input] { return input.PortName(); });
-    ASSERT_TRUE(sources);
+    MidiConnection connection;
+    MidiSources* sources = &connection;
     const std::string source = "menu-keys:keys";
-    EXPECT_FALSE(sources->IsConnected(source));  // no input port yet
-    ASSERT_TRUE(input.Open([](const MidiMessage&) {}));
+    EXPECT_FALSE(sources->IsConnected(source));  // no system yet
+    EXPECT_TRUE(sources->Sources().empty());
+    ASSERT_TRUE(connection.StartNow());
+    EXPECT_EQ(sources->System(), MidiSystemKind::Jack);
     keyboard->Say("wait-connected 3000");
     ASSERT_EQ(keyboard->ReadLine(4s), "connected");
     const std::vector<std::string> listed = sources->Sources();
@@ -153,31 +111,7 @@ TEST_F(JackEndToEnd, SourcesListAndToggleConnectionsToTheInput) {
     EXPECT_FALSE(sources->IsConnected(source));
     sources->SetConnected(source, true);
     EXPECT_TRUE(settles(true));
-    input.Close();
 }
-
-class NoDialogs final : public ui::Dialogs {
-  public:
-    bool RunSaveDialog(ui::SaveDialog&) override { return false; }
-    bool RunOpenDialog(ui::OpenDialog&) override { return false; }
-    void ShowError(std::string_view, std::string_view) override {}
-    void ShowAbout(const ui::AboutInfo&) override {}
-};
-
-// What a window needs besides its MIDI output: a Qt application and event loop, no dialogs,
-// settings and files in memory. The organ is the stored sound, so chords sound at once.
-struct WindowServices {
-    WindowServices() { settings.Set("Midi", "Hammond"); }
-
-    int argc = 1;
-    char name[22] = "midi_end_to_end_tests";
-    char* argv[2] = {name, nullptr};
-    QApplication application{argc, argv};
-    ui::qt::QtEventLoop loop;
-    NoDialogs dialogs;
-    MemorySettingsStore settings;
-    MemoryChordFileSystem files;
-};
 
 // The window on Qt's event loop with the real MIDI input: its markers follow the keyboard.
 TEST_F(JackEndToEnd, WindowMarkersFollowTheKeyboard) {
@@ -185,11 +119,12 @@ TEST_F(JackEndToEnd, WindowMarkersFollowTheKeyboard) {
     ASSERT_TRUE(keyboard);
     WindowServices w;
     auto& loop = w.loop;
-    RecordingMidiOut midi;
-    auto form = BuildMainWindow({midi, loop, w.dialogs, w.settings, w.files, kMemoryHome});
+    RecordingMidiOut synth;
+    WindowMidi midi(synth);
+    auto form = BuildMainWindow({midi.Output(), loop, w.dialogs, w.settings, w.files, kMemoryHome,
+                                 &midi.Output(), midi.Sources()});
     form->window.Show();
-    RtMidiInput input([&loop](std::function<void()> task) { loop.Post(std::move(task)); });
-    ASSERT_TRUE(form->ListenTo(input));
+    midi.Start(*form);
     keyboard->Say("wait-connected 3000");
     ASSERT_EQ(keyboard->ReadLine(4s), "connected");
 
@@ -218,7 +153,6 @@ TEST_F(JackEndToEnd, WindowMarkersFollowTheKeyboard) {
         keyboard->Say(line);
     }
     EXPECT_EQ(waitForKeys({3, 6, 10, 13}), (std::vector<KeyNumber>{3, 6, 10, 13}));  // Dm7
-    input.Close();
 }
 
 // Sound chosen for an instrument reaches it with the window's timing, the built-in synth stays
@@ -261,9 +195,9 @@ TEST_F(JackEndToEnd, SoundGoesToTheChosenInstrumentAndTheChoiceOutlivesTheWindow
     };
     using Lines = std::vector<std::string>;
     for (int window = 0; window < 2; ++window) {
-        const std::unique_ptr<RtMidiOutputPort> port = RtMidiOutputPort::Open();
-        ASSERT_TRUE(port);
-        RoutedMidiOut routed(synth, port.get());
+        MidiConnection port;
+        ASSERT_TRUE(port.StartNow());
+        RoutedMidiOut routed(synth, &port);
         auto form =
             BuildMainWindow({routed, w.loop, w.dialogs, settings, w.files, kMemoryHome, &routed});
         form->window.Show();

@@ -4,23 +4,25 @@
 
 namespace vorlane {
 
-// A MIDI input played by the test: what it sends reaches the receiver at once, as the real
-// input hands it to the GUI thread. With available false it acts as if no MIDI system ran.
+// A MIDI input played by the test: what it sends reaches the handler at once, on the test's
+// thread. Sources are numbered by the test; with available false it acts as if no MIDI system
+// ran.
 class FakeMidiIn final : public MidiIn {
   public:
     bool available = true;
 
-    bool Open(Receiver receiver) override;
-    void Close() override { receiver_ = nullptr; }
-    bool IsOpen() const { return static_cast<bool>(receiver_); }
+    bool Open(MidiInHandler& handler) override;
+    void Close() override { handler_ = nullptr; }
+    bool IsOpen() const { return handler_ != nullptr; }
 
-    void Send(MidiMessage message);
-    void NoteOn(int note, int velocity = 100, int channel = 0);
-    void NoteOff(int note, int channel = 0);
-    void Pedal(bool down, int channel = 0);
+    void Send(MidiMessage message, SourceId source = 1);
+    void NoteOn(int note, int velocity = 100, int channel = 0, SourceId source = 1);
+    void NoteOff(int note, int channel = 0, SourceId source = 1);
+    void Pedal(bool down, int channel = 0, SourceId source = 1);
+    void Gone(SourceId source);
 
   private:
-    Receiver receiver_;
+    MidiInHandler* handler_ = nullptr;
 };
 
 }  // namespace vorlane

@@ -13,7 +13,9 @@ class FakeMidiSources final : public MidiSources {
   public:
     std::vector<std::string> present;
     std::vector<std::string> connected;
+    MidiSystemKind system = MidiSystemKind::Jack;
 
+    MidiSystemKind System() override { return system; }
     std::vector<std::string> Sources() override { return present; }
     bool IsConnected(const std::string& source) override {
         return std::find(connected.begin(), connected.end(), source) != connected.end();

@@ -3,7 +3,19 @@
 namespace vorlane {
 
 void RecordingMidiOut::Record(Kind kind, Message message) {
-    events_.push_back({kind, clock_ ? clock_() : 0, message});
+    const std::int64_t now = clock_ ? clock_() : 0;
+    const std::lock_guard lock(mutex_);
+    events_.push_back({kind, now, message});
+}
+
+std::vector<RecordingMidiOut::Event> RecordingMidiOut::Events() const {
+    const std::lock_guard lock(mutex_);
+    return events_;
+}
+
+void RecordingMidiOut::Clear() {
+    const std::lock_guard lock(mutex_);
+    events_.clear();
 }
 
 void RecordingMidiOut::Open() {
@@ -32,7 +44,7 @@ void RecordingMidiOut::Send(const MidiMessage& message) {
 
 std::vector<int> RecordingMidiOut::NotesOn() const {
     std::vector<int> notes;
-    for (const Event& e : events_) {
+    for (const Event& e : Events()) {
         if (e.IsNoteOn()) {
             notes.push_back(e.message.data1);
         }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
+#include <mutex>
 #include <vector>
 
 #include "midi/midi_out.h"
@@ -9,7 +11,8 @@
 namespace vorlane {
 
 // Records every call with the time it was made, for tests and benchmarks. Like a real device
-// it only records messages while open, unless recordWhileClosed is set.
+// it only records messages while open, unless recordWhileClosed is set. Calls may come from
+// several threads, as the player's notes come from the MIDI input's.
 class RecordingMidiOut final : public MidiOut {
   public:
     enum class Kind { Open, AllNotesOff, Close, Message };
@@ -34,8 +37,8 @@ class RecordingMidiOut final : public MidiOut {
     void Send(const MidiMessage& message) override;
 
     bool IsOpen() const { return open_; }
-    const std::vector<Event>& Events() const { return events_; }
-    void Clear() { events_.clear(); }
+    std::vector<Event> Events() const;
+    void Clear();
 
     // The notes of the note-on messages recorded so far, in order.
     std::vector<int> NotesOn() const;
@@ -46,8 +49,9 @@ class RecordingMidiOut final : public MidiOut {
     void Record(Kind kind, Message message);
 
     std::function<std::int64_t()> clock_;
+    mutable std::mutex mutex_;
     std::vector<Event> events_;
-    bool open_ = false;
+    std::atomic<bool> open_{false};
 };
 
 }  // namespace vorlane

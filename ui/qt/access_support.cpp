@@ -1,5 +1,7 @@
 #include "ui/qt/access_support.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
@@ -101,6 +103,7 @@ void AccessSupport::BeforePush() {
 }
 
 void AccessSupport::AfterPush() {
+    const std::vector<const Control*> stops = RadioSetTabStops(window_);
     for (Mirrored& m : mirrored_) {
         const Control& record = *m.record;
         if (!record.accessibleName.empty() &&
@@ -124,7 +127,11 @@ void AccessSupport::AfterPush() {
         }
         if (record.IsRadioButton()) {
             // Tab stops only on a set's chosen button; the others take the focus by click.
-            m.widget->setFocusPolicy(IsTabStop(window_, record) ? Qt::StrongFocus : Qt::ClickFocus);
+            const bool stop = std::find(stops.begin(), stops.end(), &record) != stops.end();
+            const Qt::FocusPolicy policy = stop ? Qt::StrongFocus : Qt::ClickFocus;
+            if (m.widget->focusPolicy() != policy) {
+                m.widget->setFocusPolicy(policy);
+            }
         }
     }
     if (focusBeforePush_ != nullptr && !IsFocusable(*focusBeforePush_) && parkedFocus_ == nullptr) {

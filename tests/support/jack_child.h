@@ -29,8 +29,9 @@ class Child {
         posix_spawn_file_actions_adddup2(&actions, in[0], 0);
         posix_spawn_file_actions_adddup2(&actions, out[1], 1);
         posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", 0x1 /*O_WRONLY*/, 0);
-        posix_spawn_file_actions_addclose(&actions, in[1]);
-        posix_spawn_file_actions_addclose(&actions, out[0]);
+        // Nothing else of ours: a JACK client's sockets held open by a child would hide the
+        // server's death from the client.
+        posix_spawn_file_actions_addclosefrom_np(&actions, 3);
         std::vector<char*> args;
         for (const std::string& arg : argv) {
             args.push_back(const_cast<char*>(arg.c_str()));
@@ -68,6 +69,13 @@ class Child {
     Child& operator=(const Child&) = delete;
 
     bool Started() const { return pid_ > 0; }
+    // Whether it has ended (it is reaped then).
+    bool Ended() {
+        if (pid_ > 0 && waitpid(pid_, nullptr, WNOHANG) == pid_) {
+            pid_ = -1;
+        }
+        return pid_ <= 0;
+    }
     void Say(const std::string& line) {
         const std::string text = line + "\n";
         if (input_ >= 0 && write(input_, text.data(), text.size()) < 0) {
@@ -103,11 +111,23 @@ class Child {
             buffer_.append(chunk, static_cast<std::size_t>(n));
         }
     }
-    // Sends the signal and returns the exit status, or -1 when it did not exit normally.
-    int Stop(int signal) {
+    // Sends the signal and returns the exit status, or -1 when it did not exit normally. One
+    // that is still there after the grace time is killed.
+    int Stop(int signal, std::chrono::milliseconds grace = std::chrono::hours(1)) {
+        if (pid_ <= 0) {
+            return -1;
+        }
         kill(pid_, signal);
         int status = 0;
-        waitpid(pid_, &status, 0);
+        const auto end = std::chrono::steady_clock::now() + grace;
+        while (waitpid(pid_, &status, WNOHANG) != pid_) {
+            if (std::chrono::steady_clock::now() > end) {
+                kill(pid_, SIGKILL);
+                waitpid(pid_, &status, 0);
+                break;
+            }
+            usleep(5000);
+        }
         pid_ = -1;
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }

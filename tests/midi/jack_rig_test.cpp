@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "tests/support/jack_server.h"
+
+namespace vorlane::testing {
+namespace {
+
+using namespace std::chrono_literals;
+
+// Real rigs on a private JACK server: keyboards unplugged mid-chord, servers restarted,
+// broken messages.
+class JackRig : public ::testing::Test {
+  public:
+    void SetUp() override {
+        if (!JackServer::Installed()) {
+            GTEST_SKIP() << "jackd is not installed (Debian package jackd2): the MIDI rig "
+                            "tests need a private JACK server";
+        }
+        server = std::make_unique<JackServer>(VORLANE_CLI_PATH, VORLANE_JACK_KEYBOARD);
+        ASSERT_TRUE(server->Started());
+    }
+    // A keyboard that Vorlane's input has connected by itself.
+    std::unique_ptr<Child> ConnectedKeyboard(const std::string& name) {
+        auto keyboard = server->StandIn(name);
+        if (keyboard) {
+            keyboard->Say("wait-connected 3000");
+            EXPECT_EQ(keyboard->ReadLine(4s), "connected") << name;
+        }
+        return keyboard;
+    }
+    static void Play(Child& keyboard, std::initializer_list<int> notes) {
+        for (int note : notes) {
+            keyboard.Say("on " + std::to_string(note) + " 100");
+        }
+    }
+
+    std::unique_ptr<JackServer> server;
+};
+
+// What happens to the input before the next chord; listen is running, the keyboard is
+// connected to it, and afterwards the keyboard (perhaps another one) plays D F# A.
+struct Accident {
+    const char* name;
+    std::function<void(JackRig&, std::unique_ptr<Child>& keyboard, Child& listen)> happen;
+};
+
+TEST_F(JackRig, ListenNamesTheNextChordWhateverHappenedBefore) {
+    const std::vector<Accident> accidents = {
+        {"a keyboard killed while it holds C E G",
+         [](JackRig& rig, std::unique_ptr<Child>& keyboard, Child& listen) {
+             Play(*keyboard, {48, 52, 55});
+             EXPECT_EQ(listen.ReadLine(3s), "Chord C:   C - E - G");
+             keyboard->Stop(SIGKILL);
+             keyboard = rig.ConnectedKeyboard("second-keys");
+         }},
+        {"a system-exclusive message that never ends",
+         [](JackRig&, std::unique_ptr<Child>& keyboard, Child&) { keyboard->Say("sysex-open"); }},
+        {"the server killed and started again",
+         [](JackRig& rig, std::unique_ptr<Child>& keyboard, Child&) {
+             keyboard.reset();
+             rig.server->Stop(SIGKILL);
+             rig.server->Start();
+             keyboard = rig.server->StandIn("after-restart");
+             ASSERT_TRUE(keyboard);
+             keyboard->Say("wait-connected 2000");  // listen reconnects within 2 s
+             EXPECT_EQ(keyboard->ReadLine(3s), "connected");
+         }},
+        {"the server stopped and started again",
+         [](JackRig& rig, std::unique_ptr<Child>& keyboard, Child&) {
+             keyboard.reset();
+             rig.server->Stop(SIGTERM);
+             rig.server->Start();
+             keyboard = rig.server->StandIn("after-restart");
+             ASSERT_TRUE(keyboard);
+             keyboard->Say("wait-connected 2000");
+             EXPECT_EQ(keyboard->ReadLine(3s), "connected");
+         }},
+    };
+    for (const Accident& accident : accidents) {
+        SCOPED_TRACE(accident.name);
+        auto keyboard = server->StandIn("rig-keys");
+        ASSERT_TRUE(keyboard);
+        Child listen({VORLANE_CLI_PATH, "listen"});
+        keyboard->Say("wait-connected 3000");
+        ASSERT_EQ(keyboard->ReadLine(4s), "connected");
+        accident.happen(*this, keyboard, listen);
+        ASSERT_TRUE(keyboard);
+        Play(*keyboard, {50, 54, 57});
+        EXPECT_EQ(listen.ReadLine(3s), "Chord D:   D - Gb - A");
+        EXPECT_EQ(listen.Stop(SIGTERM), 0);
+    }
+}
+
+}  // namespace
+}  // namespace vorlane::testing
