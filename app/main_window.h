@@ -148,7 +148,8 @@ class MainWindow {
     // Selection and refresh. Every chord is chosen through SelectChord: a click (read from the
     // controls by HandleSelection), a chord played on a MIDI keyboard, a row of the chord list.
     // It checks the chord's buttons and refreshes from the value, never reading them back.
-    // While an arpeggio locks the controls, the last chord asked for waits for the lock's end.
+    // While an arpeggio locks the controls or a modal dialog is open, the last chord asked for
+    // waits for the lock's end or the dialog's close.
     // A voicing (tones in chord-table order) shows the chord on those keys instead of where
     // its inversion places it.
     void HandleSelection();
@@ -191,7 +192,7 @@ class MainWindow {
     std::vector<ui::AccessibleItem> KeyboardKeys() const;
     // Chords played on a MIDI keyboard: each note sounds at once on a channel of its own, and
     // the keys held are shown as the chord they name, as if its buttons had been clicked. The
-    // window stops listening when it is destroyed.
+    // window stops listening when it is destroyed: the input must outlive it.
     bool ListenTo(MidiIn& midiIn);  // false when there is no MIDI system
     void StopListening();
     void OnPlayedKeysSettled(const PlayedKeys::Settled& keys);

@@ -114,8 +114,13 @@ void MainWindow::CloseDeferred() {
 }
 
 MainWindow::ModalDialog::~ModalDialog() {
-    if (--owner.openDialogs == 0 && std::exchange(owner.closeDue, false)) {
+    if (--owner.openDialogs > 0) {
+        return;
+    }
+    if (std::exchange(owner.closeDue, false)) {
         owner.CloseDeferred();
+    } else if (!owner.player.Playing()) {
+        owner.SelectDeferredChord();
     }
 }
 

@@ -75,7 +75,8 @@ void MainWindow::SelectFromControls(PlayPolicy play) {
 
 void MainWindow::SelectChord(const ChordValue& chord, PlayPolicy play,
                              std::span<const PlacedTone> voicing) {
-    if (player.Playing()) {
+    // The window underneath an open dialog stays as the dialog found it.
+    if (player.Playing() || openDialogs > 0) {
         deferredChord_ = DeferredChord{chord, play, {voicing.begin(), voicing.end()}};
         return;
     }

@@ -24,7 +24,7 @@ class WindowMidi {
     WindowMidi& operator=(const WindowMidi&) = delete;
 
     RoutedMidiOut& Output() { return *output_; }
-    MidiSources* Sources();              // null without MIDI support
+    MidiSources* Sources();  // null without MIDI support
     MidiConnection* Connection() { return connection_.get(); }
 
     // Listens with the window and starts looking for the MIDI system; the window stops

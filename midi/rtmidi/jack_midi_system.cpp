@@ -27,7 +27,15 @@ struct Record {
     std::uint8_t size = 0;
 };
 
+// One message for the output, sent while the output was connected the generation-th time.
+struct OutRecord {
+    std::uint32_t generation = 0;
+    std::uint8_t bytes[3] = {};
+    std::uint8_t size = 0;
+};
+
 constexpr std::size_t kRingRecords = 1 << 16;
+constexpr std::size_t kOutRingRecords = 1 << 12;
 constexpr std::size_t kMaxSplitSources = 32;
 constexpr long kInputWaitNs = 20'000'000;
 
@@ -63,7 +71,7 @@ class JackMidiSystem final : public MidiSystem {
     JackMidiSystem(jack_client_t* client, Sink sink) : client_(client), sink_(std::move(sink)) {
         sem_init(&wake_, 0, 0);
         inRing_ = jack_ringbuffer_create(kRingRecords * sizeof(Record));
-        outRing_ = jack_ringbuffer_create(kRingRecords * sizeof(Record) / 16);
+        outRing_ = jack_ringbuffer_create(kOutRingRecords * sizeof(OutRecord));
     }
     ~JackMidiSystem() override {
         stop_ = true;
@@ -141,12 +149,14 @@ class JackMidiSystem final : public MidiSystem {
     void DisconnectOutput() override {
         jack_port_disconnect(client_, out_);
         destination_.clear();
+        ++generation_;  // what is still on its way was for the old destination
     }
     bool Send(const MidiMessage& message) override {
         if (lost_ || !DestinationThere()) {
             return false;
         }
-        Record record;
+        OutRecord record;
+        record.generation = generation_;
         record.bytes[0] = message.status;
         record.bytes[1] = message.data1;
         record.bytes[2] = message.data2;
@@ -194,11 +204,20 @@ class JackMidiSystem final : public MidiSystem {
     void ProcessCycle(jack_nframes_t frames) {
         void* out = jack_port_get_buffer(out_, frames);
         jack_midi_clear_buffer(out);
-        Record record;
+        // The server makes a new connection a cycle or more after it was asked for, and data
+        // flows from the cycle after the port shows it: until then the messages wait, as they
+        // would be lost on a port connected to nothing.
+        const std::uint32_t generation = generation_;
+        const bool connected = jack_port_connected(out_) > 0;
+        const bool flowing = connected && wasConnected_ && generation == lastGeneration_;
+        wasConnected_ = connected;
+        lastGeneration_ = generation;
+        OutRecord record;
         while (jack_ringbuffer_read_space(outRing_) >= sizeof record) {
             jack_ringbuffer_peek(outRing_, reinterpret_cast<char*>(&record), sizeof record);
-            if (jack_midi_event_write(out, 0, record.bytes, record.size) != 0) {
-                break;  // the port's buffer is full: the rest goes out next cycle
+            if (record.generation == generation &&
+                (!flowing || jack_midi_event_write(out, 0, record.bytes, record.size) != 0)) {
+                break;  // the rest goes out next cycle
             }
             jack_ringbuffer_read_advance(outRing_, sizeof record);
         }
@@ -351,6 +370,9 @@ class JackMidiSystem final : public MidiSystem {
     std::map<std::string, SourceId> ids_;  // input thread only
     std::string destination_;
     bool confirmed_ = false;
+    std::atomic<std::uint32_t> generation_{0};
+    bool wasConnected_ = false;         // process callback only
+    std::uint32_t lastGeneration_ = 0;  // process callback only
 };
 
 }  // namespace

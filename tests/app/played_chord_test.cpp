@@ -1,3 +1,5 @@
+#include <functional>
+
 #include "tests/app/main_window_fixture.h"
 #include "tests/support/fake_midi_in.h"
 
@@ -7,6 +9,9 @@ namespace {
 class PlayedChordTest : public FormTest {
   protected:
     FakeMidiIn keyboard;
+
+    // The window stops listening when it goes: before the keyboard it listens to.
+    void TearDown() override { form.reset(); }
 
     void Listen(std::string_view sound) {
         StartWith("Engels", sound, "Laag");
@@ -126,6 +131,39 @@ TEST_F(PlayedChordTest, ArpeggioLockDefersTheLastChordAndPianoSoundsThePlayer) {
     EXPECT_FALSE(form->player.Playing());
     EXPECT_EQ(Sent(),
               (std::vector<std::array<int, 3>>{{0x91, 69, 100}, {0x91, 73, 100}, {0x91, 76, 100}}));
+}
+
+// A chord played while a modal dialog is open waits for it to close, as for an arpeggio: the
+// window underneath stays as the dialog found it.
+TEST_F(PlayedChordTest, AChordPlayedDuringAModalDialogWaitsForItsClose) {
+    struct Case {
+        const char* name;
+        std::function<void()> open;
+    };
+    const std::vector<Case> cases = {
+        {"the save dialog",
+         [this] {
+             Click(form->RememberButton);
+             Click(form->SaveButton);
+         }},
+        {"the about box", [this] { Click(form->InfoButton); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Listen("Hammond");
+        std::string lineWhileOpen;
+        dialogs.whileOpen = [&] {
+            Strike({50, 54, 57});
+            loop.AdvanceBy(100);
+            lineWhileOpen = form->ChordLineLabel->text;
+        };
+        c.open();
+        dialogs.whileOpen = nullptr;
+        EXPECT_EQ(lineWhileOpen, "Chord C:   C - E - G");
+        EXPECT_EQ(form->ChordLineLabel->text, "Chord D:   D - Gb - A");
+        EXPECT_TRUE(Flat(2)->checked);
+        Lift({50, 54, 57});
+    }
 }
 
 }  // namespace

@@ -45,7 +45,8 @@ TEST(CliIdentifyLines, EachLineIsNamedAsIdentifyNamesItsNotes) {
          {{"identify", "60", "64", "67"}},
          "vorlane-cli: line 1: the notes 60 61 62 name no chord\n"
          "vorlane-cli: line 3: unknown or out-of-range note \"X4\"; accepted: 0 to 127, or a "
-         "letter A-G, an optional b or #, and an octave -1 to 9 (C4 = 60), from C-1 to G9\n",
+         "letter A-G or a-g, an optional b or #, and an octave -1 to 9 (C4 = 60), from C-1 to "
+         "G9; without the octave, the nearest such note above the one before\n",
          2},
         {"a line that names nothing",
          {"-"},
@@ -58,7 +59,8 @@ TEST(CliIdentifyLines, EachLineIsNamedAsIdentifyNamesItsNotes) {
          "60 64 67 -\n",
          {},
          "vorlane-cli: line 1: unknown or out-of-range note \"-\"; accepted: 0 to 127, or a "
-         "letter A-G, an optional b or #, and an octave -1 to 9 (C4 = 60), from C-1 to G9\n",
+         "letter A-G or a-g, an optional b or #, and an octave -1 to 9 (C4 = 60), from C-1 to "
+         "G9; without the octave, the nearest such note above the one before\n",
          2},
     };
     for (const LinesCase& c : cases) {

@@ -162,6 +162,37 @@ TEST_F(AccessTest, TabFollowsTheWindowTopToBottomAndArrowsChooseAsClicks) {
     EXPECT_EQ(Focused(), "FlatRootButtonDb");
 }
 
+// Remember and browse by keyboard: after a chord is remembered (Remember is disabled then), the
+// focus still comes back to the root column once the next arpeggio ends.
+TEST_F(AccessTest, AfterRememberTheFocusComesBackToTheRootsAfterTheArpeggio) {
+    struct Case {
+        const char* sound;
+        bool byKeyboard;  // Remember pressed with the space bar, else clicked
+    };
+    for (const Case& c : {Case{"Piano", false}, Case{"Guitar", true}}) {
+        SCOPED_TRACE(std::string{c.sound} + (c.byKeyboard ? " by keyboard" : " by mouse"));
+        OpenActive("Engels", c.sound);
+        if (c.byKeyboard) {
+            W(form->RememberButton)->setFocus(Qt::TabFocusReason);
+            Key(Qt::Key_Space);
+        } else {
+            ClickOn(form->RememberButton);
+        }
+        ASSERT_FALSE(form->RememberButton->enabled);
+        W(form->FlatRootButtons[0])->setFocus(Qt::TabFocusReason);
+        Key(Qt::Key_Down);
+        ASSERT_TRUE(form->player.Playing());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !form->player.Playing(); }, 5000));
+        QApplication::processEvents();
+        EXPECT_EQ(Focused().toStdString(), "FlatRootButtonDb");
+        Key(Qt::Key_Down);
+        EXPECT_EQ(Text(form->ChordLineLabel).toStdString(), "Chord D:   D - Gb - A");
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !form->player.Playing(); }, 5000));
+        view.reset();
+        form.reset();
+    }
+}
+
 TEST_F(AccessTest, ShortcutsRespectTheirButtonsAndCopyReachesTheClipboard) {
     OpenActive("Frans", "GeenMidi");
     ClickOn(form->SharpRootButtons[6]);

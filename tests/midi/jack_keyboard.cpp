@@ -12,6 +12,9 @@
 // Every stand-in closes its client and ends once its standard input closes.
 #include <jack/jack.h>
 #include <jack/midiport.h>
+#include <jack/ringbuffer.h>
+
+#include <algorithm>
 
 #include <atomic>
 #include <chrono>
@@ -71,6 +74,14 @@ int Process(jack_nframes_t frames, void*) {
 const auto started = std::chrono::steady_clock::now();
 std::atomic<long> received{0};
 
+// A message the instrument received, from its process callback to the printing thread.
+struct Heard {
+    std::int32_t ms;
+    std::uint8_t size;
+    std::uint8_t bytes[3];
+};
+jack_ringbuffer_t* heardRing = nullptr;
+
 int Receive(jack_nframes_t frames, void*) {
     void* buffer = jack_port_get_buffer(port, frames);
     void* echo = echoPort != nullptr ? jack_port_get_buffer(echoPort, frames) : nullptr;
@@ -91,15 +102,15 @@ int Receive(jack_nframes_t frames, void*) {
         }
         return 0;
     }
-    std::lock_guard lock(mutex);
+    // Never waits for the printing thread: a late client misses its cycle's messages.
     for (jack_nframes_t i = 0; i < count; ++i) {
         jack_midi_event_t event{};
-        if (jack_midi_event_get(&event, buffer, i) == 0) {
-            std::vector<unsigned char> line{event.buffer, event.buffer + event.size};
-            line.insert(line.begin(),
-                        {static_cast<unsigned char>(ms >> 16), static_cast<unsigned char>(ms >> 8),
-                         static_cast<unsigned char>(ms)});
-            pending.push_back(std::move(line));
+        Heard heard{static_cast<std::int32_t>(ms), 0, {}};
+        if (jack_midi_event_get(&event, buffer, i) == 0 &&
+            jack_ringbuffer_write_space(heardRing) >= sizeof heard) {
+            heard.size = static_cast<std::uint8_t>(event.size < 3 ? event.size : 3);
+            std::copy(event.buffer, event.buffer + heard.size, heard.bytes);
+            jack_ringbuffer_write(heardRing, reinterpret_cast<const char*>(&heard), sizeof heard);
         }
     }
     return 0;
@@ -113,6 +124,7 @@ int Instrument(jack_client_t* client, bool echo) {
             jack_port_register(client, "out", JACK_DEFAULT_MIDI_TYPE,
                                JackPortIsOutput | JackPortIsPhysical | JackPortIsTerminal, 0);
     }
+    heardRing = jack_ringbuffer_create(1 << 20);
     jack_set_process_callback(client, Receive, nullptr);
     jack_activate(client);
     std::cout << "ready" << std::endl;
@@ -129,12 +141,12 @@ int Instrument(jack_client_t* client, bool echo) {
             std::cout << received.load() << std::endl;
             continue;
         }
-        std::lock_guard lock(mutex);
-        for (; !pending.empty(); pending.pop_front()) {
-            const std::vector<unsigned char>& m = pending.front();
-            std::cout << ((m[0] << 16) | (m[1] << 8) | m[2]) << std::hex << std::uppercase;
-            for (std::size_t i = 3; i < m.size(); ++i) {
-                std::cout << ' ' << static_cast<int>(m[i]);
+        Heard heard{};
+        while (jack_ringbuffer_read_space(heardRing) >= sizeof heard) {
+            jack_ringbuffer_read(heardRing, reinterpret_cast<char*>(&heard), sizeof heard);
+            std::cout << heard.ms << std::hex << std::uppercase;
+            for (std::size_t i = 0; i < heard.size; ++i) {
+                std::cout << ' ' << static_cast<int>(heard.bytes[i]);
             }
             std::cout << std::dec << std::endl;
         }

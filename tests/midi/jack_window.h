@@ -11,8 +11,8 @@
 #include "settings/settings_rules.h"
 #include "tests/support/memory_chord_file_system.h"
 #include "tests/support/memory_settings_store.h"
-#include "ui/dialogs.h"
 #include "tests/support/recording_midi_out.h"
+#include "ui/dialogs.h"
 #include "ui/qt/qt_event_loop.h"
 
 namespace vorlane::testing {

@@ -15,9 +15,10 @@
 namespace vorlane::testing {
 
 // A private JACK server on the dummy backend, and the stand-in devices of jack_keyboard that
-// play into it or listen to it. One server name per build tree (seeded by a path of that
-// tree): JACK keeps a slot for every name that ever ran, up to eight, and two build trees'
-// tests must not collide.
+// play into it or listen to it. It waits for every client in each cycle (--sync), so that a
+// client slowed down by a sanitizer misses nothing. One server name per build tree (seeded by a
+// path of that tree): JACK keeps a slot for every name that ever ran, up to eight, and two build
+// trees' tests must not collide.
 class JackServer {
   public:
     static bool Installed() {
@@ -48,8 +49,8 @@ class JackServer {
     void Start() {
         using namespace std::chrono_literals;
         server_ = std::make_unique<Child>(
-            std::vector<std::string>{"jackd", "--no-realtime", "-t", "2000", "-n", name_, "-d",
-                                     "dummy", "-r", "48000", "-p", "1024"});
+            std::vector<std::string>{"jackd", "--no-realtime", "--sync", "-t", "2000", "-n", name_,
+                                     "-d", "dummy", "-r", "48000", "-p", "1024"});
         std::this_thread::sleep_for(150ms);
         if (server_->Ended()) {
             server_.reset();

@@ -134,7 +134,10 @@ void AccessSupport::AfterPush() {
             }
         }
     }
-    if (focusBeforePush_ != nullptr && !IsFocusable(*focusBeforePush_) && parkedFocus_ == nullptr) {
+    // The control the user was on has just lost the focus: it is the one to go back to, even
+    // if an earlier one still waits (Remember, disabled once it has remembered).
+    if (focusBeforePush_ != nullptr && !IsFocusable(*focusBeforePush_) &&
+        focusBeforePush_ != parkedFocus_) {
         parkedFocus_ = focusBeforePush_;
         focusWhileParked_ = QApplication::focusWidget();
     }

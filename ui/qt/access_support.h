@@ -45,7 +45,8 @@ class AccessSupport : public QObject {
     Window& window_;
     std::vector<Mirrored> mirrored_;
     // A lock (an arpeggio) disables the focused control and Qt moves the focus on; once the
-    // lock is over the focus goes back, unless the user has moved it meanwhile.
+    // lock is over the focus goes back to the control last taken from the user, unless the
+    // user has moved it meanwhile.
     const Control* focusBeforePush_ = nullptr;
     const Control* parkedFocus_ = nullptr;
     QPointer<QWidget> focusWhileParked_;

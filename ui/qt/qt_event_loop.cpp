@@ -26,8 +26,27 @@ std::function<void()> QtEventLoop::AndPush(std::function<void()> task) {
     };
 }
 
+void PostedTasks::Add(std::function<void()> task) {
+    const std::lock_guard lock(mutex_);
+    tasks_.push_back(std::move(task));
+}
+
+void PostedTasks::RunOne() {
+    std::function<void()> task;
+    {
+        const std::lock_guard lock(mutex_);
+        if (tasks_.empty()) {
+            return;
+        }
+        task = std::move(tasks_.front());
+        tasks_.pop_front();
+    }
+    task();
+}
+
 void QtEventLoop::Post(std::function<void()> task) {
-    QMetaObject::invokeMethod(&context_, AndPush(std::move(task)), Qt::QueuedConnection);
+    posted_.Add(AndPush(std::move(task)));
+    QMetaObject::invokeMethod(&posted_, "RunOne", Qt::QueuedConnection);
 }
 
 void QtEventLoop::RunAfter(std::int64_t delayMs, std::function<void()> task) {
