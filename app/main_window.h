@@ -210,6 +210,9 @@ class MainWindow {
     // hears of each language the window applies so that it follows.
     std::function<void()> onOpenPractice;
     std::function<void(Language)> onLanguageApplied;
+    // Notes played on a MIDI keyboard once settled go here first; while it takes them (a
+    // practice question waits for its answer) they do not change the chord on show.
+    std::function<bool(const std::vector<int>& notes)> takePlayedNotes;
     void OpenPractice();
 
     // Window lifecycle.

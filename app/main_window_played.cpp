@@ -33,6 +33,9 @@ void MainWindow::StopListening() {
 }
 
 void MainWindow::OnPlayedKeysSettled(const PlayedKeys::Settled& keys) {
+    if (takePlayedNotes && takePlayedNotes(keys.notes)) {
+        return;
+    }
     if (keys.chord) {
         ShowPlayedChord(*keys.chord);
     }

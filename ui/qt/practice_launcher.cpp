@@ -11,11 +11,15 @@ PracticeLauncher::PracticeLauncher(MainWindow& form, PracticeServices services)
             window_->SetLanguage(language);
         }
     };
+    form_.takePlayedNotes = [this](const std::vector<int>& notes) {
+        return session_ && session_->TakePlayedNotes(notes);
+    };
 }
 
 PracticeLauncher::~PracticeLauncher() {
     form_.onOpenPractice = nullptr;
     form_.onLanguageApplied = nullptr;
+    form_.takePlayedNotes = nullptr;
 }
 
 void PracticeLauncher::Open() {

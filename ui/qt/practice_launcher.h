@@ -8,10 +8,11 @@
 
 namespace vorlane::ui::qt {
 
-// Opens the practice window from the main window's button (and Ctrl+P) and keeps it in the
-// main window's language. The session and its window are made at the first opening, so the
-// record is read only once practice starts; later openings bring the same window back. The
-// chords heard follow the main window's sound mode.
+// Opens the practice window from the main window's button (and Ctrl+P), keeps it in the main
+// window's language and hands it the notes played on a MIDI keyboard while a question waits. The
+// session and its window are made at the first opening, so the record is read only once practice
+// starts; later openings bring the same window back. The chords heard follow the main window's
+// sound mode.
 class PracticeLauncher {
   public:
     PracticeLauncher(MainWindow& form, PracticeServices services);
