@@ -241,5 +241,32 @@ TEST_F(SelectionTest, AChosenValueChecksItsButtonsAndSoundsByItsPolicy) {
     EXPECT_EQ(form->CurrentChord(), cases[1].chord);
 }
 
+TEST_F(SelectionTest, AGivenVoicingIsShownAndSoundedWhereItStandsAndWaitsForAnArpeggio) {
+    const ChordValue g7{8, Spelling::Flat, ChordType::Seventh, Inversion::RootPosition};
+    // G7 with its third and fifth below the root, the seventh on top: B2 D3 G3 F4 as keys.
+    const std::vector<PlacedTone> voicing = {{1, 20}, {3, 12}, {5, 15}, {7, 30}};
+    midi.Clear();
+    form->SelectChord(g7, PlayPolicy::Sound, voicing);
+    EXPECT_EQ(MarkedKeys(), (std::vector<KeyNumber>{20, 12, 15, 30}));
+    EXPECT_EQ(midi.NotesOn(), (std::vector<int>{59, 62, 67, 77}));
+    EXPECT_EQ(form->ChordLineLabel->text, "Chord G7:   G - B - D - F");
+
+    // A click places the chord afresh.
+    Click(Variation(ChordType::Seventh));
+    EXPECT_EQ(MarkedKeys(), (std::vector<KeyNumber>{8, 12, 15, 18}));
+
+    // Off the keyboard it cannot be shown: the chord stands where its inversion puts it.
+    form->SelectChord(g7, PlayPolicy::Silent, std::vector<PlacedTone>{{1, 8}, {3, 40}});
+    EXPECT_EQ(MarkedKeys(), (std::vector<KeyNumber>{8, 12, 15, 18}));
+
+    // While an arpeggio locks the window the voicing waits with its chord.
+    Click(form->GuitarArpeggioButton);
+    Click(Flat(0));
+    ASSERT_TRUE(form->player.Playing());
+    form->SelectChord(g7, PlayPolicy::Silent, voicing);
+    loop.RunUntilIdle();
+    EXPECT_EQ(MarkedKeys(), (std::vector<KeyNumber>{20, 12, 15, 30}));
+}
+
 }  // namespace
 }  // namespace vorlane::testing

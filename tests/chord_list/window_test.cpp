@@ -1,127 +1,194 @@
 #include <QAccessible>
-#include <QApplication>
 #include <QComboBox>
-#include <QDropEvent>
 #include <QMenu>
 #include <QMimeData>
-#include <QTest>
 #include <QToolButton>
 
-#include "app/chord_list/chord_list_window.h"
-#include "app/chord_list/chord_rows_view.h"
 #include "tests/support/chord_list_fixture.h"
-#include "ui/qt/qt_window_view.h"
 
 namespace vorlane::testing {
 namespace {
 
-TEST_F(ChordListWindowTest, KeysEditTheChosenRowsAndUndoTakesEachBack) {
-    struct Case {
-        std::vector<int> chosen;
-        QKeyCombination keys;
-        std::vector<std::string> after;
-    };
-    const Case cases[] = {
-        {{0}, Qt::ALT | Qt::Key_Down, {"Dm7", "C", "G7", "F"}},
-        {{2, 3}, Qt::ALT | Qt::Key_Up, {"Dm7", "G7", "F", "C"}},
-        {{1, 3}, QKeyCombination(Qt::Key_Delete), {"Dm7", "F"}},
-        {{0}, Qt::CTRL | Qt::Key_D, {"Dm7", "Dm7", "F"}},
-        {{}, Qt::CTRL | Qt::Key_Z, {"Dm7", "F"}},
-        {{}, Qt::CTRL | Qt::Key_Z, {"Dm7", "G7", "F", "C"}},
-        {{}, Qt::CTRL | Qt::SHIFT | Qt::Key_Z, {"Dm7", "F"}},
-    };
-    OpenWindow({kC, kDm7, kG7, kF});
-    for (const Case& c : cases) {
-        SCOPED_TRACE(QKeySequence(c.keys).toString().toStdString());
-        if (!c.chosen.empty()) {
-            Select(c.chosen);
-        }
-        QTest::keyClick(&Rows(), c.keys.key(), c.keys.keyboardModifiers());
-        EXPECT_EQ(Names(), c.after);
-    }
-    // Moved rows stay chosen, so they can go on moving.
-    Select({0});
-    QTest::keyClick(&Rows(), Qt::Key_Down, Qt::AltModifier);
-    EXPECT_EQ(Names(), (std::vector<std::string>{"F", "Dm7"}));
-    EXPECT_EQ(Rows().SelectedRows(), std::vector<std::size_t>{1});
-}
+using List = std::vector<std::string>;
 
-TEST_F(ChordListWindowTest, TheKeyBarShowsTheKeyChoosesItAndTransposes) {
-    OpenWindow({kDm7, kG7, kC});
-    auto* tonic = window->findChild<QComboBox*>("KeyTonic");
-    EXPECT_EQ(tonic->currentText(), "D") << "the first chord's root";
-    tonic->setCurrentIndex(0);
-    Q_EMIT tonic->activated(0);
-    EXPECT_EQ(Row(0), "Dm7:   D - F - A - C   (ii7)");
-
-    // Every row chosen moves the whole list and its key; the key bar follows.
-    Rows().selectAll();
-    QTest::keyClick(&Rows(), Qt::Key_Down, Qt::ControlModifier);
-    EXPECT_EQ(Names(), (std::vector<std::string>{"C#m7", "F#7", "B"}));
-    EXPECT_EQ(tonic->currentText(), "B");
-    // One row alone keeps the key.
-    Select({2});
-    QTest::keyClick(&Rows(), Qt::Key_Up, Qt::ControlModifier);
-    EXPECT_EQ(Names(), (std::vector<std::string>{"C#m7", "F#7", "C"}));
-    EXPECT_EQ(tonic->currentText(), "B");
-
-    auto* to = window->findChild<QToolButton*>("TransposeToButton");
-    Q_EMIT to->menu()->aboutToShow();
-    to->menu()->actions().at(2)->trigger();  // D major
-    EXPECT_EQ(Names(), (std::vector<std::string>{"Em7", "A7", "D#"})) << "spelled in D major";
-    EXPECT_EQ(tonic->currentText(), "D");
-}
-
-TEST_F(ChordListWindowTest, ClicksAndArrowKeysChooseRowsButAChangedListDoesNot) {
-    OpenWindow({kC, kDm7, kG7});
+TEST_F(ChordListWindowTest, ArrowKeysChooseRowsAndTheMainWindowShowsAndSoundsThemAsAClick) {
+    OpenWindow({kC, kG7First, kCSharpM7});
     midi.Clear();
-    QTest::mouseClick(Rows().viewport(), Qt::LeftButton, {}, Centre(1));
-    EXPECT_EQ(form->ChordLineLabel->text, "Chord Dm7:   D - F - A - C");
-    EXPECT_EQ(midi.NotesOn(), (std::vector<int>{50, 53, 57, 60}));
-    QTest::keyClick(&Rows(), Qt::Key_Down);
-    EXPECT_EQ(form->ChordLineLabel->text, "Chord G7:   G - B - D - F");
-    QTest::keyClick(&Rows(), Qt::Key_Up);
-    QTest::keyClick(&Rows(), Qt::Key_Up);
-    EXPECT_EQ(form->ChordLineLabel->text, "Chord C:   C - E - G");
-    EXPECT_EQ(midi.NotesOn().size(), 15u) << "four chords sounded";
+    Press(Qt::Key_Up);
+    EXPECT_EQ(form->InversionSelector->selectedItem, 1);
+    EXPECT_EQ(MarkedKeys(), (std::vector<KeyNumber>{20, 12, 15, 18}));
+    EXPECT_EQ(midi.NotesOn(), (std::vector<int>{59, 62, 65, 67}));
+    midi.Clear();
+    Press(Qt::Key_Down);
+    EXPECT_EQ(form->ChordLineLabel->text, "Chord C#m7:   C# - E - G# - B");
+    EXPECT_TRUE(Sharp(1)->checked) << "in the column it was remembered in";
+    EXPECT_TRUE(Variation(ChordType::Minor7)->checked);
+    EXPECT_EQ(midi.NotesOn(), (std::vector<int>{49, 52, 56, 59}));
+    EXPECT_TRUE(form->RememberButton->enabled) << "a new selection can be remembered";
 
     // Removing the chosen row moves the current row on without sounding anything.
     midi.Clear();
-    QTest::keyClick(&Rows(), Qt::Key_Delete);
-    EXPECT_EQ(Names(), (std::vector<std::string>{"Dm7", "G7"}));
+    Press(Qt::Key_Delete);
+    EXPECT_EQ(Names(), (List{"C", "G7"}));
     EXPECT_TRUE(midi.NotesOn().empty());
-    EXPECT_EQ(form->ChordLineLabel->text, "Chord C:   C - E - G");
 
-    // Space in the list plays it and stops it.
-    QTest::keyClick(&Rows(), Qt::Key_Space);
-    EXPECT_TRUE(list->Playing());
-    EXPECT_EQ(window->findChild<QToolButton*>("PlayButton")->text(), "Stop");
-    QTest::keyClick(&Rows(), Qt::Key_Space);
-    EXPECT_FALSE(list->Playing());
+    // While an arpeggio locks the window, the row's chord waits for its end.
+    Click(form->GuitarArpeggioButton);
+    loop.RunUntilIdle();
+    Click(Flat(5));
+    ASSERT_TRUE(form->player.Playing());
+    const std::string locked = form->ChordLineLabel->text;
+    Press(Qt::Key_Up);
+    EXPECT_EQ(form->ChordLineLabel->text, locked);
+    loop.RunUntilIdle();
+    EXPECT_EQ(form->ChordLineLabel->text, "Chord C:   C - E - G");
 }
 
-TEST_F(ChordListWindowTest, DroppedRowsMoveAsOneChange) {
-    OpenWindow({kC, kDm7, kG7, kF});
-    std::unique_ptr<QMimeData> mime(
-        list->Model().mimeData({list->Model().index(0), list->Model().index(1)}));
-    // Onto the lower half of the last row: after it.
-    const QPoint below =
-        Centre(3) + QPoint(0, Rows().visualRect(list->Model().index(3)).height() / 4);
-    EXPECT_TRUE(Rows().DropRows(*mime, below));
-    EXPECT_EQ(Names(), (std::vector<std::string>{"G7", "F", "C", "Dm7"}));
-    QTest::keyClick(&Rows(), Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(Names(), (std::vector<std::string>{"C", "Dm7", "G7", "F"}));
+TEST_F(ChordListWindowTest, EveryChangeOfTheListIsUndoneAndRedoneAndSaveFollows) {
+    const List start = {"C", "Dm7", "G7", "F", "Am"};
+    const std::string dutch = std::string{kHome} + "/nl.txt";
+    files.AddFile(dutch,
+                  "Geselecteerde Akkoorden\n=======================\n\nAkkoord Am:   A - C - E\n");
+    const QKeyCombination altDown = Qt::ALT | Qt::Key_Down;
+    // The rows are chosen, the keys pressed in the list, a button clicked in the main window;
+    // rows chosen with nothing pressed or clicked are dropped below the middle of the last.
+    struct Case {
+        const char* what;
+        std::vector<int> chosen;
+        std::vector<QKeyCombination> keys;
+        ui::Control* MainWindow::*click;
+        List after;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"Alt+Down twice: moved rows stay chosen", {0, 1}, {altDown, altDown}, nullptr,
+         {"G7", "F", "C", "Dm7", "Am"}},
+        {"Alt+Up", {2, 4}, {Qt::ALT | Qt::Key_Up}, nullptr, {"C", "G7", "Dm7", "Am", "F"}},
+        {"Delete", {1, 3, 4}, {Qt::Key_Delete}, nullptr, {"C", "G7"}},
+        {"Ctrl+D", {1, 2}, {Qt::CTRL | Qt::Key_D}, nullptr,
+         {"C", "Dm7", "G7", "Dm7", "G7", "F", "Am"}},
+        {"two rows dropped", {0, 1}, {}, nullptr, {"G7", "F", "Am", "C", "Dm7"}},
+        {"Ctrl+O", {}, {Qt::CTRL | Qt::Key_O}, nullptr, {"Am"}},
+        {"remember", {}, {Qt::Key_Up}, &MainWindow::RememberButton,
+         {"C", "Dm7", "G7", "F", "Am", "F"}},
+        {"language change", {}, {}, &MainWindow::FrenchButton, {}},
+        {"save", {}, {}, &MainWindow::SaveButton, {}},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        OpenWindow({kC, kDm7, kG7First, kF, kAm});
+        dialogs.saveAnswers = {std::string{kHome} + "/saved.txt"};
+        dialogs.openAnswers = {dutch};
+        const int before = list->History().index();
+        Edit(c.chosen, c.keys);
+        if (c.click != nullptr) {
+            Click((*form).*c.click);
+        } else if (c.keys.empty()) {
+            const std::unique_ptr<QMimeData> rows(
+                list->Model().mimeData(Rows().selectionModel()->selectedIndexes()));
+            EXPECT_TRUE(Rows().DropRows(*rows, Centre(4) + QPoint(0, 3)));
+        }
+        EXPECT_EQ(Names(), c.after);
+        EXPECT_EQ(list->Model().rowCount(), int(c.after.size()));
+        EXPECT_EQ(form->SaveButton->enabled, !c.after.empty());
+
+        // Undone from the main window's keys, redone from the list's own.
+        const int edits = list->History().index() - before;
+        for (int i = 0; i < edits; ++i) {
+            form->window.PressShortcut("Ctrl+Z");
+        }
+        EXPECT_EQ(Names(), start);
+        EXPECT_TRUE(form->SaveButton->enabled);
+        EXPECT_EQ(Row(2).substr(0, 7),
+                  form->state.language == Language::French ? "G7, 1er" : "G7, 1st")
+            << "shown in the language of the moment";
+        for (int i = 0; i < edits; ++i) {
+            Press(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+        }
+        EXPECT_EQ(Names(), c.after);
+        EXPECT_EQ(form->SaveButton->enabled, !c.after.empty());
+    }
+}
+
+TEST_F(ChordListWindowTest, TheKeyGivesTheNumeralsAndTransposingSpellsInTheNewKey) {
+    const QKeyCombination up = Qt::CTRL | Qt::Key_Up;
+    // A key chosen in the key bar, tonic then mode; then the rows chosen and the keys pressed
+    // in the list; then a key taken from the Transpose To menu.
+    struct Case {
+        const char* what;
+        std::vector<ChordValue> start;
+        std::optional<MusicalKey> chosenKey;
+        std::vector<int> rows;
+        std::vector<QKeyCombination> keys;
+        KeyNumber transposeTo;  // 0: none
+        List names;
+        std::string key;  // as the key bar shows it
+        std::string secondRow;
+    };
+    const std::vector<ChordValue> twoFiveOne = {kDm7, kG7, kC};
+    const std::vector<ChordValue> minor = {kAm, Chord(3, ChordType::Minor),
+                                           Chord(5, ChordType::Seventh)};
+    // clang-format off
+    const Case cases[] = {
+        {"the first chord's root until one is chosen", twoFiveOne, {}, {}, {}, 0,
+         {"Dm7", "G7", "C"}, "D major", "G7:   G - B - D - F   (IV7)"},
+        {"C chosen, every row a semitone up, key and all", twoFiveOne, MusicalKey{1, false},
+         {0, 1, 2}, {up}, 0, {"Ebm7", "Ab7", "Db"}, "Db major", "Ab7:   Ab - C - Eb - Gb   (V7)"},
+        {"no row chosen: the whole list twice up, into sharps", twoFiveOne, {}, {}, {up, up}, 0,
+         {"Em7", "A7", "D"}, "E major", "A7:   A - C# - E - G   (IV7)"},
+        {"one row down, spelled in the key it stays in", twoFiveOne, {}, {1},
+         {Qt::CTRL | Qt::Key_Down}, 0, {"Dm7", "F#7", "C"}, "D major",
+         "F#7:   F# - A# - C# - E   (III7)"},
+        {"to A, the shorter way down", twoFiveOne, {}, {}, {}, 10,
+         {"Am7", "D7", "G"}, "A major", "D7:   D - F# - A - C   (IV7)"},
+        {"A minor chosen, then E", minor, MusicalKey{10, true}, {}, {}, 5,
+         {"Em", "Am", "B7"}, "E minor", "Am:   A - C - E   (iv)"},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        OpenWindow(c.start);
+        auto* tonic = window->findChild<QComboBox*>("KeyTonic");
+        auto* mode = window->findChild<QComboBox*>("KeyMode");
+        auto keyShown = [&] {
+            return (tonic->currentText() + QLatin1Char(' ') + mode->currentText()).toStdString();
+        };
+        const List names = Names();
+        const std::string key = keyShown();
+        const int before = list->History().index();
+        if (c.chosenKey) {
+            tonic->setCurrentIndex(c.chosenKey->tonic - 1);
+            Q_EMIT tonic->activated(tonic->currentIndex());
+            mode->setCurrentIndex(c.chosenKey->minor ? 1 : 0);
+            Q_EMIT mode->activated(mode->currentIndex());
+        }
+        Edit(c.rows, c.keys);
+        if (c.transposeTo != 0) {
+            QMenu* menu = window->findChild<QToolButton*>("TransposeToButton")->menu();
+            Q_EMIT menu->aboutToShow();
+            menu->actions().at(c.transposeTo - 1)->trigger();
+        }
+        EXPECT_EQ(Names(), c.names);
+        EXPECT_EQ(keyShown(), c.key);
+        EXPECT_EQ(Row(1), c.secondRow);
+        list->History().setIndex(before);
+        EXPECT_EQ(Names(), names);
+        EXPECT_EQ(keyShown(), key);
+        list->History().setIndex(list->History().count());
+        EXPECT_EQ(Row(1), c.secondRow);
+    }
 }
 
 TEST_F(ChordListWindowTest, AScreenReaderReadsTheRowsAsANamedList) {
-    OpenWindow({kC, kDm7, Chord(8, ChordType::Seventh, Spelling::Flat, Inversion::FirstInversion)});
+    OpenWindow({kC, kCSharpM7, kG7First});
     QAccessibleInterface* rows = QAccessible::queryAccessibleInterface(&Rows());
     ASSERT_NE(rows, nullptr);
     EXPECT_EQ(rows->role(), QAccessible::List);
     EXPECT_EQ(rows->text(QAccessible::Name), "Remembered chords");
     ASSERT_EQ(rows->childCount(), 3);
     EXPECT_EQ(rows->child(0)->text(QAccessible::Name), "C:   C - E - G   (I)");
-    EXPECT_EQ(rows->child(1)->text(QAccessible::Name), "Dm7:   D - F - A - C   (ii7)");
+    EXPECT_EQ(rows->child(1)->text(QAccessible::Name), "C#m7:   C# - E - G# - B   (bii7)");
     EXPECT_EQ(rows->child(2)->text(QAccessible::Name), "G7, 1st reversal:   G - B - D - F   (V7)");
 }
 
@@ -133,6 +200,12 @@ TEST_F(ChordListWindowTest, AResizableWindowOfItsOwnAboveAndBesideTheMainWindow)
     EXPECT_EQ(window->parentWidget(), view.get()) << "kept above the main window";
     EXPECT_NE(window->minimumSize(), window->maximumSize());
     const QRect beside = window->frameGeometry();
+    // Space in the list plays it and stops it.
+    Press(Qt::Key_Space);
+    EXPECT_TRUE(list->Playing());
+    EXPECT_EQ(window->findChild<QToolButton*>("PlayButton")->text(), "Stop");
+    Press(Qt::Key_Space);
+    EXPECT_FALSE(list->Playing());
 
     // Right of the main window where it fits, else left, else as far right as it can.
     const QRect screen(0, 0, 1920, 1080);
@@ -146,11 +219,16 @@ TEST_F(ChordListWindowTest, AResizableWindowOfItsOwnAboveAndBesideTheMainWindow)
     // Opened again after the user moved it, it stays where the user put it.
     window->hide();
     window->move(beside.topLeft() + QPoint(0, 40));
-    form->window.Click(*form->ChordListButton);
+    Click(form->ChordListButton);
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->frameGeometry().top(), beside.top() + 40);
-    Click(form->FrenchButton);
-    EXPECT_EQ(window->windowTitle(), "Liste d'accords");
+    // Titled, as the main window's button is captioned, in the language of the moment.
+    for (const auto& [button, title] : {std::pair{&MainWindow::DutchButton, "Akkoordenlijst"},
+                                        std::pair{&MainWindow::FrenchButton, "Liste d'accords"}}) {
+        Click((*form).*button);
+        EXPECT_EQ(window->windowTitle(), title);
+        EXPECT_EQ(form->ChordListButton->text, title);
+    }
 
     list->Undo();  // the list the language change started afresh
     list->Play();

@@ -27,19 +27,7 @@ TEST(ReorderTest, MovesAndStepsKeepTheMovingRowsTogetherAndInOrder) {
         {"nothing moves", OrderAfterStep(3, Rows{}, true), {0, 1, 2}},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        EXPECT_EQ(c.order, c.expected);
-        // Reordering and then applying the inverse gives the list back.
-        Progression list;
-        for (std::size_t i = 0; i < c.order.size(); ++i) {
-            list.Append(
-                {KeyNumber(i + 1), Spelling::Flat, ChordType::Major, Inversion::RootPosition});
-        }
-        const Progression before = list;
-        list.Reorder(c.order);
-        EXPECT_EQ(list[0].root, KeyNumber(c.order[0] + 1));
-        list.Reorder(InverseOrder(c.order));
-        EXPECT_EQ(list, before);
+        EXPECT_EQ(c.order, c.expected) << c.what;
     }
 }
 

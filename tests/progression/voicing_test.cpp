@@ -82,19 +82,8 @@ int BruteDistance(std::vector<int> a, std::vector<int> b) {
     return best;
 }
 
-TEST(VoiceLeading, DistanceByHandAndAgainstBruteForce) {
-    const std::tuple<std::vector<int>, std::vector<int>, int> cases[] = {
-        {{1, 5, 8}, {8, 5, 1}, 0},           // order does not matter
-        {{1, 5, 8}, {10, 6, 1}, 3},          // C to F over C
-        {{3, 6, 10, 13}, {3, 6, 8, 12}, 3},  // Dm7 to G7 over D
-        {{1, 5, 8}, {1, 5, 8, 11}, 3},       // C to C7: G also moves to Bb
-        {{1, 5, 8, 11}, {6, 10, 13}, 10},    // C7 to F: the two low notes both go to F
-        {{}, {1, 5}, 0},
-    };
-    for (const auto& [a, b, distance] : cases) {
-        EXPECT_EQ(VoiceLeadingDistance(a, b), distance);
-        EXPECT_EQ(VoiceLeadingDistance(b, a), distance);
-    }
+TEST(VoiceLeading, DistanceAgainstBruteForce) {
+    EXPECT_EQ(VoiceLeadingDistance({}, std::vector<KeyNumber>{1, 5}), 0);
     std::mt19937 random(18);
     std::uniform_int_distribution<int> size(1, 6);
     std::uniform_int_distribution<int> key(1, 36);
@@ -104,39 +93,42 @@ TEST(VoiceLeading, DistanceByHandAndAgainstBruteForce) {
         std::generate(a.begin(), a.end(), [&] { return key(random); });
         std::generate(b.begin(), b.end(), [&] { return key(random); });
         EXPECT_EQ(VoiceLeadingDistance(a, b), BruteDistance(a, b)) << n;
+        EXPECT_EQ(VoiceLeadingDistance(b, a), BruteDistance(a, b)) << n;
     }
 }
 
-TEST(VoiceLeading, CandidatesAreEveryPlacementThatFits) {
+// Each keeps the chord's tones and their degrees on the keyboard; each inversion as the window
+// places it is one, and so is every candidate moved an octave where that still fits.
+TEST(VoiceLeading, CandidatesAreTheInversionsAtEveryOctaveThatFits) {
     for (KeyNumber root = 1; root <= 12; ++root) {
         for (const ChordType type : AllChordTypes) {
-            const ChordValue chord{root, Spelling::Flat, type};
-            const Voicing rootPosition = PlaceChord(chord);
+            const Voicing rootPosition = PlaceChord({root, Spelling::Flat, type});
             std::set<std::vector<KeyNumber>> placements;
-            for (const Voicing& v : CandidateVoicings(chord)) {
-                placements.insert(KeysOf(v));
+            for (const Voicing& v : CandidateVoicings({root, Spelling::Flat, type})) {
                 ASSERT_EQ(v.size(), rootPosition.size());
                 for (std::size_t i = 0; i < v.size(); ++i) {
                     EXPECT_EQ(v[i].degree, rootPosition[i].degree);
                     EXPECT_EQ((v[i].key - rootPosition[i].key) % 12, 0);
                     EXPECT_TRUE(v[i].key >= kLowestKey && v[i].key <= kHighestKey);
                 }
+                EXPECT_TRUE(placements.insert(KeysOf(v)).second) << "each once";
             }
-            // Each inversion the type has, at every octave that fits and no other.
             for (int inversion = 0; inversion < (RowOf(type).invertible ? 3 : 1); ++inversion) {
-                const std::vector<KeyNumber> keys =
-                    KeysOf(PlaceChord({root, Spelling::Flat, type, Inversion(inversion)}));
-                for (int shift = -24; shift <= 24; shift += 12) {
+                EXPECT_EQ(placements.count(KeysOf(
+                              PlaceChord({root, Spelling::Flat, type, Inversion(inversion)}))),
+                          1U);
+            }
+            for (const std::vector<KeyNumber>& keys : placements) {
+                for (const int shift : {-12, 12}) {
                     std::vector<KeyNumber> moved = keys;
                     bool fits = true;
                     for (KeyNumber& key : moved) {
                         key += shift;
                         fits = fits && key >= kLowestKey && key <= kHighestKey;
                     }
-                    EXPECT_EQ(placements.erase(moved), fits ? 1U : 0U) << root << " " << shift;
+                    EXPECT_EQ(placements.count(moved), fits ? 1U : 0U) << root << " " << shift;
                 }
             }
-            EXPECT_TRUE(placements.empty());
         }
     }
 }
@@ -181,18 +173,27 @@ TEST(SmoothVoicing, ACircleOfFifthsStaysWithinAnOctave) {
 }
 
 // The pull may trade a semitone of movement for a register nearer the start, so it is the
-// cost, not the movement alone, that never exceeds root positions'.
+// cost, not the movement alone, that never exceeds root positions'. Of equal costs, the one
+// ending nearer the start wins.
 TEST(SmoothVoicing, BestOverTheWholeListAgainstBruteForce) {
+    const auto away = [](const std::vector<Voicing>& v) {
+        return std::abs(Centre(v.back()) - Centre(v.front()));
+    };
     for (unsigned seed = 1; seed <= 40; ++seed) {
         const std::vector<ChordValue> chords = RandomChords(2 + seed % 3, seed);
         const std::vector<Voicing> voicings = SmoothVoicings(chords);
         ASSERT_EQ(voicings.size(), chords.size());
         EXPECT_EQ(KeysOf(voicings.front()), KeysOf(PlaceChord(chords.front())));
         double best = std::numeric_limits<double>::max();
+        double nearest = 0;  // of the best
         std::vector<Voicing> trial = {voicings.front()};
         std::function<void(std::size_t)> choose = [&](std::size_t row) {
             if (row == chords.size()) {
-                best = std::min(best, Cost(trial));
+                const double cost = Cost(trial);
+                if (cost < best + 1e-9) {
+                    nearest = cost < best - 1e-9 ? away(trial) : std::min(nearest, away(trial));
+                    best = std::min(best, cost);
+                }
                 return;
             }
             for (const Voicing& v : CandidateVoicings(chords[row])) {
@@ -203,6 +204,7 @@ TEST(SmoothVoicing, BestOverTheWholeListAgainstBruteForce) {
         };
         choose(1);
         EXPECT_NEAR(Cost(voicings), best, 1e-9) << seed;
+        EXPECT_NEAR(away(voicings), nearest, 1e-9) << seed;
         EXPECT_LE(Cost(voicings), Cost(RootPositions(chords)) + 1e-9) << seed;
     }
     for (unsigned seed = 100; seed < 110; ++seed) {

@@ -35,7 +35,7 @@ class ChordListTest : public FormTest {
         form->SelectChord(chord, PlayPolicy::Silent);
         Click(form->RememberButton);
     }
-    void Remember(std::initializer_list<ChordValue> chords) {
+    void Remember(const std::vector<ChordValue>& chords) {
         for (const ChordValue& chord : chords) {
             Remember(chord);
         }
@@ -58,7 +58,8 @@ class ChordListWindowTest : public ChordListTest {
     std::unique_ptr<ui::qt::QtWindowView> view;
     ChordListWindow* window = nullptr;
 
-    void OpenWindow(std::initializer_list<ChordValue> chords) {
+    void OpenWindow(const std::vector<ChordValue>& chords) {
+        view.reset();  // a window opened before goes first, with the list window it holds
         StartList("Engels", "Hammond");
         view = std::make_unique<ui::qt::QtWindowView>(form->window);
         view->SetQuitOnClose(false);
@@ -72,20 +73,27 @@ class ChordListWindowTest : public ChordListTest {
         // A window kept above another counts as active with it: wait for the focus itself.
         ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == window; }));
         Rows().setFocus();
+        // The last row current, as if remembered with the window open.
+        Rows().setCurrentIndex(list->Model().index(list->Model().rowCount() - 1));
     }
     void TearDown() override {
         view.reset();  // the list window goes with it, before the controller
     }
     ChordRowsView& Rows() { return window->Rows(); }
-    void Select(std::vector<int> rows) {
+    QPoint Centre(int row) { return Rows().visualRect(list->Model().index(row)).center(); }
+    // Keys pressed in the list, where the window's shortcuts reach them too.
+    void Press(QKeyCombination keys) {
+        QTest::keyClick(&Rows(), keys.key(), keys.keyboardModifiers());
+    }
+    // The rows chosen (none: none), then the keys pressed one after another.
+    void Edit(const std::vector<int>& rows, const std::vector<QKeyCombination>& keys) {
         Rows().selectionModel()->clearSelection();
         for (int row : rows) {
             Rows().selectionModel()->select(list->Model().index(row), QItemSelectionModel::Select);
         }
-    }
-    QPoint Centre(int row) { return Rows().visualRect(list->Model().index(row)).center(); }
-    void Key(QKeyCombination keys) {
-        QTest::keyClick(QApplication::focusWidget(), keys.key(), keys.keyboardModifiers());
+        for (const QKeyCombination key : keys) {
+            Press(key);
+        }
     }
 };
 
@@ -99,5 +107,8 @@ inline const ChordValue kDm7 = Chord(3, ChordType::Minor7);
 inline const ChordValue kG7 = Chord(8, ChordType::Seventh);
 inline const ChordValue kF = Chord(6, ChordType::Major);
 inline const ChordValue kAm = Chord(10, ChordType::Minor);
+inline const ChordValue kG7First =
+    Chord(8, ChordType::Seventh, Spelling::Flat, Inversion::FirstInversion);
+inline const ChordValue kCSharpM7 = Chord(2, ChordType::Minor7, Spelling::Sharp);
 
 }  // namespace vorlane::testing
