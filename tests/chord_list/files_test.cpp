@@ -4,28 +4,6 @@
 namespace vorlane::testing {
 namespace {
 
-const std::string kFolder = std::string{kHome} + "/PianoChords";
-
-// Opening a list, and a file that is no list, are told by the story and the undo table.
-TEST_F(ChordListTest, OpenStartsInTheChordFolderAndAFileNotReadChangesNothing) {
-    StartList("Engels", "Hammond");
-    Remember({kC, kDm7});
-    files.AddDirectory(kFolder);
-    const int edits = list->History().count();
-    dialogs.openAnswers = {kFolder + "/gone.txt", std::nullopt};
-    list->OpenFile();
-    list->OpenFile();  // cancelled
-    EXPECT_EQ(Names(), (std::vector<std::string>{"C", "Dm7"}));
-    EXPECT_EQ(list->History().count(), edits) << "nothing to undo";
-    EXPECT_EQ(dialogs.errors,
-              (std::vector<std::pair<std::string, std::string>>{
-                  {"Vorlane v4.1", "\"gone.txt\" could not be read. The list was not changed."}}));
-    const ui::OpenDialog& shown = dialogs.shownOpenDialogs.at(0);
-    EXPECT_EQ(shown.initialFolder, kFolder);
-    EXPECT_EQ(shown.filter, "Piano Chords|*.txt");
-    EXPECT_EQ(shown.title, "Open Chord List");
-}
-
 TEST_F(ChordListTest, ExportWritesTheListAsItPlaysAndAFailedWriteKeepsTheOldFile) {
     StartList("Engels", "Piano");
     Click(form->OctaveHigherCheck);

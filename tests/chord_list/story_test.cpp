@@ -79,22 +79,36 @@ TEST_F(ChordListStoryTest, RememberChooseExportChangeLanguageUndoSaveUndoAndOpen
     form->window.PressShortcut("Ctrl+Shift+Z");
     EXPECT_EQ(list->Model().rowCount(), 0) << "redone from the main window";
 
-    // Ctrl+O reopens a Dutch list; a junk file gives a message and changes nothing.
+    // Ctrl+O reopens a Dutch list; a junk file, or one not there, gives a message and changes
+    // nothing, leaving nothing to undo; nor does a cancelled dialog.
     ASSERT_TRUE(realFiles.ReplaceFile(OnDisk("nl.txt"),
                                       "Geselecteerde Akkoorden\r\n=======================\r\n\r\n"
                                       "Akkoord Am:   A - C - E\r\nAkkoord F:   F - A - C\r\n"));
     ASSERT_TRUE(realFiles.ReplaceFile(OnDisk("junk.txt"), "not a chord list\r\n"));
-    dialogs.openAnswers = {OnDisk("nl.txt"), OnDisk("junk.txt")};
+    dialogs.openAnswers = {OnDisk("nl.txt"), OnDisk("junk.txt"), OnDisk("gone.txt"), std::nullopt};
     Press(Qt::CTRL | Qt::Key_O);
     EXPECT_EQ(Names(), (std::vector<std::string>{"Am", "F"}));
     EXPECT_TRUE(dialogs.errors.empty());
-    Press(Qt::CTRL | Qt::Key_O);
+    const int edits = list->History().count();
+    for (int i = 0; i < 3; ++i) {
+        Press(Qt::CTRL | Qt::Key_O);
+    }
     EXPECT_EQ(Names(), (std::vector<std::string>{"Am", "F"}));
-    ASSERT_EQ(dialogs.errors.size(), 1u);
-    EXPECT_EQ(dialogs.errors[0].second,
-              "\xc2\xab junk.txt \xc2\xbb n'est pas une liste d'accords : la ligne 1 n'est pas "
-              "une ligne d'accord. La liste n'a pas \xc3\xa9t\xc3\xa9 modifi\xc3\xa9"
-              "e.");
+    EXPECT_EQ(list->History().count(), edits);
+    EXPECT_EQ(dialogs.errors,
+              (std::vector<std::pair<std::string, std::string>>{
+                  {"Vorlane v4.1",
+                   "\xc2\xab junk.txt \xc2\xbb n'est pas une liste d'accords : la ligne 1 n'est "
+                   "pas une ligne d'accord. La liste n'a pas \xc3\xa9t\xc3\xa9 modifi\xc3\xa9"
+                   "e."},
+                  {"Vorlane v4.1",
+                   "\xc2\xab gone.txt \xc2\xbb n'a pas pu \xc3\xaatre lu. La liste n'a pas "
+                   "\xc3\xa9t\xc3\xa9 modifi\xc3\xa9"
+                   "e."}}));
+    const ui::OpenDialog& shown = dialogs.shownOpenDialogs.at(0);
+    EXPECT_EQ(shown.initialFolder, saved.substr(0, saved.rfind('/') + 1)) << "where Save went";
+    EXPECT_EQ(shown.filter, "Piano Chords|*.txt");
+    EXPECT_EQ(shown.title, "Ouvrir une liste d'accords");
     if (!read) {
         GTEST_SKIP() << "the export was not read back: python3-mido is missing";
     }

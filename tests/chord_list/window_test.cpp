@@ -11,8 +11,18 @@ namespace {
 
 using List = std::vector<std::string>;
 
-TEST_F(ChordListWindowTest, ArrowKeysChooseRowsAndTheMainWindowShowsAndSoundsThemAsAClick) {
+TEST_F(ChordListWindowTest, NamedRowsThatArrowKeysChooseAndTheMainWindowShowsAndSounds) {
     OpenWindow({kC, kG7First, kCSharpM7});
+    // A screen reader reads a list of named rows: name, inversion, notes, numeral in the key.
+    QAccessibleInterface* rows = QAccessible::queryAccessibleInterface(&Rows());
+    ASSERT_NE(rows, nullptr);
+    EXPECT_EQ(rows->role(), QAccessible::List);
+    EXPECT_EQ(rows->text(QAccessible::Name), "Remembered chords");
+    ASSERT_EQ(rows->childCount(), 3);
+    EXPECT_EQ(rows->child(0)->text(QAccessible::Name), "C:   C - E - G   (I)");
+    EXPECT_EQ(rows->child(1)->text(QAccessible::Name), "G7, 1st reversal:   G - B - D - F   (V7)");
+    EXPECT_EQ(rows->child(2)->text(QAccessible::Name), "C#m7:   C# - E - G# - B   (bii7)");
+
     midi.Clear();
     Press(Qt::Key_Up);
     EXPECT_EQ(form->InversionSelector->selectedItem, 1);
@@ -90,7 +100,6 @@ TEST_F(ChordListWindowTest, EveryChangeOfTheListIsUndoneAndRedoneAndSaveFollows)
             EXPECT_TRUE(Rows().DropRows(*rows, Centre(4) + QPoint(0, 3)));
         }
         EXPECT_EQ(Names(), c.after);
-        EXPECT_EQ(list->Model().rowCount(), int(c.after.size()));
         EXPECT_EQ(form->SaveButton->enabled, !c.after.empty());
 
         // Undone from the main window's keys, redone from the list's own.
@@ -178,18 +187,6 @@ TEST_F(ChordListWindowTest, TheKeyGivesTheNumeralsAndTransposingSpellsInTheNewKe
         list->History().setIndex(list->History().count());
         EXPECT_EQ(Row(1), c.secondRow);
     }
-}
-
-TEST_F(ChordListWindowTest, AScreenReaderReadsTheRowsAsANamedList) {
-    OpenWindow({kC, kCSharpM7, kG7First});
-    QAccessibleInterface* rows = QAccessible::queryAccessibleInterface(&Rows());
-    ASSERT_NE(rows, nullptr);
-    EXPECT_EQ(rows->role(), QAccessible::List);
-    EXPECT_EQ(rows->text(QAccessible::Name), "Remembered chords");
-    ASSERT_EQ(rows->childCount(), 3);
-    EXPECT_EQ(rows->child(0)->text(QAccessible::Name), "C:   C - E - G   (I)");
-    EXPECT_EQ(rows->child(1)->text(QAccessible::Name), "C#m7:   C# - E - G# - B   (bii7)");
-    EXPECT_EQ(rows->child(2)->text(QAccessible::Name), "G7, 1st reversal:   G - B - D - F   (V7)");
 }
 
 TEST_F(ChordListWindowTest, AResizableWindowOfItsOwnAboveAndBesideTheMainWindow) {
