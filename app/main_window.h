@@ -118,6 +118,7 @@ class MainWindow {
     ui::Control* OctaveHigherCheck = nullptr;
     ui::Control* ChordListButton = nullptr;  // opens the chord list window
     ui::Control* PracticeButton = nullptr;
+    ui::Control* MidiNoticeLabel = nullptr;  // the chosen output went away, came back, echoes
 
     AppState state;
 
@@ -203,6 +204,13 @@ class MainWindow {
     void RestoreOutput(const std::string& destination);
     // The MIDI system opened, went away or came back.
     void MidiSystemChanged();
+    // Tells in the notice line what became of the chosen output since it was last looked at.
+    void FollowOutputStatus();
+    void ShowMidiNotice();
+    // "MIDI system: JACK", in the current language.
+    std::string MidiSystemStatus();
+    // Played keys that name no chord, shown on the keyboard picture until they are let go.
+    void ShowPlayedKeys(const std::vector<int>& notes);
     // The context menu of the window and the sound group, as it is when it opens.
     std::vector<ui::MenuItem> SoundMenu();
 
@@ -251,6 +259,10 @@ class MainWindow {
     void SetUpSoundMenu();
 
     bool outputWatched_ = false;
+    enum class MidiNotice { None, OutputGone, OutputBack, OutputEchoes };
+    MidiNotice midiNotice_ = MidiNotice::None;
+    RoutedMidiOut::Status outputStatus_;  // as last looked at
+    std::vector<int> spottedKeys_;        // played keys on show, MIDI notes
 
     Services services_;
     std::unique_ptr<PlayedKeys> playedKeys_;

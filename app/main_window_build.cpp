@@ -153,6 +153,13 @@ void MainWindow::CreateControls() {
                                  std::string{list.buttonHint});
     PracticeButton = pushButton("PracticeButton", 264, std::string{DutchPracticeTexts.title},
                                 std::string{kPracticeHint});
+
+    // Between Info and Practice: what became of the chosen MIDI output, in two short lines.
+    MidiNoticeLabel = label("MidiNoticeLabel", nullptr, 588, 230, 149, 32, "");
+    MidiNoticeLabel->font = ui::Font{"", -9, false};
+    MidiNoticeLabel->wordWrap = true;
+    MidiNoticeLabel->visible = false;
+    MidiNoticeLabel->announceChanges = true;
 }
 
 void MainWindow::AttachHandlers() {

@@ -63,6 +63,7 @@ void MainWindow::ApplyLanguage() {
     ChordListButton->hint = list.buttonHint;
     set(PracticeButton, PracticeTextsFor(state.language).title);
     ApplyAccessTexts(t);
+    ShowMidiNotice();
     window.caption = productName + " " + std::string{VersionText};
     if (chordList_ != nullptr) {
         chordList_->LanguageApplied(state.language);

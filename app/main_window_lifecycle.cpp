@@ -36,7 +36,10 @@ void MainWindow::OnFirstShow() {
 void MainWindow::ShowAbout() {
     aboutInfo.title = AboutTitle(productName);
     const ModalDialog modal(*this);
-    services_.dialogs.ShowAbout(aboutInfo);
+    // The MIDI system in use, as a further line under the notice.
+    ui::AboutInfo shown = aboutInfo;
+    shown.notice += "\n" + MidiSystemStatus();
+    services_.dialogs.ShowAbout(shown);
 }
 
 }  // namespace vorlane

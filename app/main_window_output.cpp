@@ -1,4 +1,7 @@
+#include <utility>
+
 #include "app/main_window.h"
+#include "i18n/midi_texts.h"
 #include "settings/settings_rules.h"
 
 namespace vorlane {
@@ -18,6 +21,7 @@ void MainWindow::ChooseOutput(const std::string& destination) {
     services_.output->Choose(destination);
     StoreOutput(services_.settings, destination);
     WatchOutput();
+    FollowOutputStatus();
 }
 
 void MainWindow::RestoreOutput(const std::string& destination) {
@@ -25,6 +29,7 @@ void MainWindow::RestoreOutput(const std::string& destination) {
     if (services_.output != nullptr) {
         services_.output->Choose(destination);
         WatchOutput();
+        FollowOutputStatus();
     }
 }
 
@@ -33,6 +38,64 @@ void MainWindow::MidiSystemChanged() {
     if (services_.output != nullptr) {
         services_.output->Recheck();
     }
+    FollowOutputStatus();
+}
+
+// The output changes on its own (a failed write, an echo, the input's thread): the window
+// looks at it after its own sends and on the output's watch, and tells each change once.
+void MainWindow::FollowOutputStatus() {
+    if (services_.output == nullptr) {
+        return;
+    }
+    const RoutedMidiOut::Status now = services_.output->CurrentStatus();
+    const RoutedMidiOut::Status before = std::exchange(outputStatus_, now);
+    if (now == before) {
+        return;
+    }
+    if (now.choice != before.choice) {
+        midiNotice_ = MidiNotice::None;  // the user chose: nothing to tell
+    } else if (now.echoing && !before.echoing) {
+        midiNotice_ = MidiNotice::OutputEchoes;
+    } else if (before.external && !now.external) {
+        midiNotice_ = MidiNotice::OutputGone;
+    } else if (!before.external && now.external && midiNotice_ == MidiNotice::OutputGone) {
+        midiNotice_ = MidiNotice::OutputBack;
+    }
+    ShowMidiNotice();
+}
+
+void MainWindow::ShowMidiNotice() {
+    const MidiTexts& texts = MidiTextsFor(state.language);
+    std::string_view text;
+    switch (midiNotice_) {
+        case MidiNotice::None:
+            break;
+        case MidiNotice::OutputGone:
+            text = texts.outputGone;
+            break;
+        case MidiNotice::OutputBack:
+            text = texts.outputBack;
+            break;
+        case MidiNotice::OutputEchoes:
+            text = texts.outputEchoes;
+            break;
+    }
+    MidiNoticeLabel->text = text.empty() ? std::string{} : WithPort(text, outputStatus_.choice);
+    MidiNoticeLabel->hint = MidiNoticeLabel->text;  // the whole line, when two do not hold it
+    MidiNoticeLabel->visible = !text.empty();
+}
+
+std::string MainWindow::MidiSystemStatus() {
+    const MidiTexts& texts = MidiTextsFor(state.language);
+    const MidiSystemKind kind =
+        services_.inputs != nullptr ? services_.inputs->System() : MidiSystemKind::None;
+    std::string_view name = texts.noSystem;
+    if (kind == MidiSystemKind::AlsaSequencer) {
+        name = texts.alsaSequencer;
+    } else if (kind == MidiSystemKind::Jack) {
+        name = texts.jack;
+    }
+    return std::string{texts.systemCaption} + std::string{name};
 }
 
 void MainWindow::WatchOutput() {
@@ -44,6 +107,7 @@ void MainWindow::WatchOutput() {
         outputWatched_ = false;
         if (!window.IsClosed()) {
             services_.output->Recheck();
+            FollowOutputStatus();
             WatchOutput();
         }
     });
@@ -85,7 +149,9 @@ std::vector<ui::MenuItem> MainWindow::SoundMenu() {
         }
     }
     inputs.enabled = !inputs.submenu.empty();
-    return {outputs, inputs};
+    // Says why the inputs may be empty; nothing to choose.
+    ui::MenuItem system{.text = MidiSystemStatus(), .onChoose = [] {}, .enabled = false};
+    return {outputs, inputs, system};
 }
 
 }  // namespace vorlane

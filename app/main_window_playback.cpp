@@ -18,6 +18,7 @@ SoundMode MainWindow::SoundModeFromButtons() const {
 
 void MainWindow::PlayCurrentChord() {
     player.Play(state.tones, state.octaveHigher, state.inversion);
+    FollowOutputStatus();  // the chord may have found the chosen output gone
 }
 
 // The arpeggio has ended and every note is off: the controls come back, and what waited for

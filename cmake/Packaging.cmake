@@ -7,11 +7,12 @@ set(CPACK_PACKAGE_VENDOR "Vorlane")
 set(CPACK_PACKAGE_CONTACT "Vorlane developers <maintainers@vorlane.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "piano chord explorer")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Pick a root note and one of 24 chord types, optionally an inversion, and Vorlane writes\n"
-    "the chord's notes, the root's major scale and the seven chords of that key, marks the\n"
-    "chord on a drawn three-octave keyboard and plays it through a built-in General MIDI\n"
-    "synth. Chords can be collected into a list and saved as a text file. English, French\n"
-    "and Dutch.")
+    "Pick a root note and one of 24 chord types, optionally an inversion, and\n"
+    "Vorlane writes the chord's notes, the root's major scale and the seven\n"
+    "chords of that key, marks the chord on a drawn three-octave keyboard and\n"
+    "plays it through a built-in General MIDI synth or a MIDI instrument. Chords\n"
+    "played on a MIDI keyboard are named as they are played. Chords can be\n"
+    "collected into a list and saved as a text file. English, French and Dutch.")
 string(REPLACE ";" "" CPACK_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 set(CPACK_STRIP_FILES ON)

@@ -57,6 +57,16 @@ struct AccessibleItem {
     friend bool operator==(const AccessibleItem&, const AccessibleItem&) = default;
 };
 
+// A round mark drawn over a picture, in the picture's coordinates (a key played on a MIDI
+// keyboard, over the keyboard picture).
+struct Spot {
+    int left = 0;
+    int top = 0;
+    int size = 0;
+    Rgb colour;
+    friend bool operator==(const Spot&, const Spot&) = default;
+};
+
 struct MenuItem {
     std::string text{};
     std::function<void()> onChoose{};
@@ -92,6 +102,8 @@ struct Control {
     std::string hint;          // tooltip
     const ImageList* imageList = nullptr;
     int imageIndex = 0;
+    std::vector<Spot> spots;  // pictures: drawn over the image
+    bool wordWrap = false;    // labels: a long text breaks into lines
 
     // For screen readers: the name of a picture, and the parts drawn in it (read at each push).
     std::string accessibleName;

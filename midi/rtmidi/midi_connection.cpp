@@ -122,6 +122,7 @@ bool MidiConnection::Probe() {
         const std::lock_guard lock(systemMutex_);
         system_ = std::move(system);
         attached_.clear();
+        connected_.clear();
     }
     ConnectArrivals();
     Changed();
@@ -134,6 +135,7 @@ void MidiConnection::ForgetLostSystem() {
         const std::lock_guard lock(systemMutex_);
         lost = std::move(system_);
         attached_.clear();
+        connected_.clear();
     }
     lost.reset();  // its sources are told gone: what they held is released
     Changed();
@@ -153,11 +155,13 @@ void MidiConnection::ConnectArrivals() {
         };
         // A source unplugged and plugged in again is connected again.
         std::erase_if(attached_, [&](const std::string& source) { return !isPresent(source); });
+        std::erase_if(connected_, [&](const std::string& source) { return !isPresent(source); });
         std::vector<std::string> arrivals = system_->HardwareSources();
         std::copy_if(wanted_.begin(), wanted_.end(), std::back_inserter(arrivals), isPresent);
         for (const std::string& source : arrivals) {
             if (!attached_.contains(source) && system_->ConnectSource(source)) {
                 attached_.insert(source);
+                connected_.insert(source);
                 connected = true;
             }
         }
@@ -205,24 +209,17 @@ void MidiConnection::SetConnected(const std::string& source, bool connected) {
     }
     // Either way the watch leaves it as it is from now on, for as long as it is present.
     attached_.insert(source);
-    if (connected) {
-        system_->ConnectSource(source);
-    } else {
+    if (connected && system_->ConnectSource(source)) {
+        connected_.insert(source);
+    } else if (!connected) {
         system_->DisconnectSource(source);
+        connected_.erase(source);
     }
 }
 
 std::vector<std::string> MidiConnection::ConnectedSources() {
     const std::lock_guard lock(systemMutex_);
-    std::vector<std::string> connected;
-    if (system_) {
-        for (const std::string& source : system_->Sources()) {
-            if (system_->IsSourceConnected(source)) {
-                connected.push_back(source);
-            }
-        }
-    }
-    return connected;
+    return {connected_.begin(), connected_.end()};
 }
 
 std::string MidiConnection::InputPort() {

@@ -50,7 +50,7 @@ class MidiConnection final : public MidiIn, public MidiOutPort, public MidiSourc
     std::vector<std::string> Sources() override;
     bool IsConnected(const std::string& source) override;
     void SetConnected(const std::string& source, bool connected) override;
-    // The sources connected to the input now.
+    // The sources this connected to the input (by itself or as asked), present now.
     std::vector<std::string> ConnectedSources();
     // Vorlane's input port as the patchbay names it; empty without a system.
     std::string InputPort();
@@ -89,9 +89,10 @@ class MidiConnection final : public MidiIn, public MidiOutPort, public MidiSourc
 
     std::mutex systemMutex_;  // the system and what it was told
     std::unique_ptr<MidiSystem> system_;
-    std::set<std::string> attached_;  // connected by the watch since they appeared
-    std::set<std::string> wanted_;    // connected by hand: again after the server is back
-    std::string destination_;         // the output's, until Disconnect
+    std::set<std::string> attached_;   // connected by the watch since they appeared
+    std::set<std::string> wanted_;     // connected by hand: again after the server is back
+    std::set<std::string> connected_;  // by this, by itself or as asked
+    std::string destination_;          // the output's, until Disconnect
 
     std::mutex watchMutex_;
     std::condition_variable wake_;

@@ -8,7 +8,7 @@ using ui::ControlKind;
 TEST_F(FormTest, ControlsAreCreatedInOrderWithTheirGeometry) {
     Build();
     const auto& controls = form->window.Controls();
-    ASSERT_EQ(controls.size(), 87u);
+    ASSERT_EQ(controls.size(), 88u);
 
     // Creation order around the repeated groups.
     EXPECT_EQ(controls[0]->name, "ChordLineLabel");
@@ -29,6 +29,7 @@ TEST_F(FormTest, ControlsAreCreatedInOrderWithTheirGeometry) {
     EXPECT_EQ(controls[84]->name, "OctaveHigherCheck");
     EXPECT_EQ(controls[85]->name, "ChordListButton");
     EXPECT_EQ(controls[86]->name, "PracticeButton");
+    EXPECT_EQ(controls[87]->name, "MidiNoticeLabel");
 
     struct Expected {
         const char* name;
@@ -55,6 +56,7 @@ TEST_F(FormTest, ControlsAreCreatedInOrderWithTheirGeometry) {
         {"RememberButton", ControlKind::PushButton, "", 588, 328, 149, 26},
         {"ChordListButton", ControlKind::PushButton, "", 588, 296, 149, 26},
         {"PracticeButton", ControlKind::PushButton, "", 588, 264, 149, 26},
+        {"MidiNoticeLabel", ControlKind::Label, "", 588, 230, 149, 32},
         {"GuitarArpeggioButton", ControlKind::RadioButton, "SoundGroup", 424, 20, 145, 22},
         {"OctaveHigherCheck", ControlKind::CheckBox, "SoundGroup", 570, 20, 139, 22},
     };

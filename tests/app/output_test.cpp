@@ -1,4 +1,5 @@
 #include <cstdio>
+#include <functional>
 
 #include "settings/settings_rules.h"
 #include "tests/app/main_window_fixture.h"
@@ -161,11 +162,13 @@ TEST_F(OutputTest, SoundMenuListsChecksAndSwitchesOutputsAndInputsInEveryLanguag
     inputs = &sources;
     StartRouted("Hammond", "");
     std::vector<ui::MenuItem> menu = form->window.contextMenu();
-    ASSERT_EQ(menu.size(), 2u);
+    ASSERT_EQ(menu.size(), 3u);
     EXPECT_EQ(menu[0].text, "Sound output");
     EXPECT_EQ(Shown(menu[0]), (Lines{"[x] Built-in synth", "[ ] Stage Piano:in", "[ ] Synth:in"}));
     EXPECT_EQ(menu[1].text, "MIDI input");
     EXPECT_EQ(Shown(menu[1]), (Lines{"[x] Keys:out", "[ ] Pads:out"}));
+    EXPECT_EQ(menu[2].text, "MIDI system: JACK");
+    EXPECT_FALSE(menu[2].enabled);
     menu[0].submenu[2].onChoose();
     menu[1].submenu[0].onChoose();
     menu[1].submenu[1].onChoose();
@@ -177,6 +180,8 @@ TEST_F(OutputTest, SoundMenuListsChecksAndSwitchesOutputsAndInputsInEveryLanguag
     EXPECT_EQ(menu[0].text, "Sortie du son");
     EXPECT_EQ(Shown(menu[0]), (Lines{"[ ] Synthé intégré", "[ ] Stage Piano:in", "[x] Synth:in"}));
     EXPECT_EQ(menu[1].text, "Entrée MIDI");
+    sources.system = MidiSystemKind::AlsaSequencer;
+    EXPECT_EQ(form->SoundMenu()[2].text, "Système MIDI : séquenceur ALSA");
     menu[0].submenu[0].onChoose();
     EXPECT_EQ(port.Connected(), "");
 
@@ -187,6 +192,58 @@ TEST_F(OutputTest, SoundMenuListsChecksAndSwitchesOutputsAndInputsInEveryLanguag
     EXPECT_EQ(Shown(menu[0]).front(), "[x] Ingebouwde synth");
     EXPECT_EQ(menu[1].text, "MIDI-invoer");
     EXPECT_FALSE(menu[1].enabled) << "no source to list";
+    sources.system = MidiSystemKind::None;
+    EXPECT_EQ(form->SoundMenu()[2].text, "MIDI-systeem: geen: geen MIDI-systeem gevonden");
+}
+
+// What becomes of the chosen output is told once in the notice line, in the window's language:
+// gone (the synth plays), back and playing again, echoing; a new choice clears it.
+TEST_F(OutputTest, TheNoticeLineTellsWhatBecameOfTheChosenOutput) {
+    struct Step {
+        const char* what;
+        std::function<void()> happen;
+        std::string notice;  // empty: the line is hidden
+    };
+    const std::vector<Step> steps = {
+        {"chosen and playing", [] {}, ""},
+        {"unplugged: the next chord finds it gone",
+         [this] {
+             port.present = {"Synth:in"};
+             Click(Flat(2));
+         },
+         "Stage Piano:in is gone; playing on the built-in synth"},
+        {"still gone, more chords", [this] { Click(Flat(4)); },
+         "Stage Piano:in is gone; playing on the built-in synth"},
+        {"plugged in again: the watch finds it",
+         [this] {
+             port.present.push_back("Stage Piano:in");
+             loop.AdvanceBy(1000);
+         },
+         "Stage Piano:in is back; playing on it"},
+        {"in French", [this] { Click(form->FrenchButton); },
+         "Stage Piano:in est de retour ; il joue de nouveau"},
+        {"it echoes what it gets",
+         [this] {
+             Click(Flat(5));  // F major, back from the instrument's own thru
+             for (int note : {53, 57, 60}) {
+                 routed.TakeEcho(NoteOnMessage(0, std::uint8_t(note), 127));
+             }
+             loop.AdvanceBy(1000);
+         },
+         "Stage Piano:in renvoie ce qu'il reçoit ; vos notes jouent sur le synthé intégré"},
+        {"another output chosen", [this] { form->ChooseOutput("Synth:in"); }, ""},
+    };
+    StartRouted("Hammond", "Stage Piano:in");
+    for (const Step& step : steps) {
+        step.happen();
+        EXPECT_EQ(form->MidiNoticeLabel->visible, !step.notice.empty()) << step.what;
+        EXPECT_EQ(form->MidiNoticeLabel->text, step.notice) << step.what;
+    }
+    // The about box tells the MIDI system on a line of its own under the notice as it was.
+    Click(form->InfoButton);
+    ASSERT_EQ(dialogs.abouts.size(), 1u);
+    EXPECT_EQ(dialogs.abouts[0].notice,
+              form->aboutInfo.notice + "\nSystème MIDI : aucun : pas de système MIDI trouvé");
 }
 
 }  // namespace

@@ -166,5 +166,57 @@ TEST_F(PlayedChordTest, AChordPlayedDuringAModalDialogWaitsForItsClose) {
     }
 }
 
+// Played keys that name no chord show on the keyboard picture, round and in a colour of their
+// own, until they are let go; a named chord shows as a chord instead.
+TEST_F(PlayedChordTest, KeysThatNameNoChordShowOnThePictureUntilLetGo) {
+    struct Step {
+        const char* what;
+        std::function<void()> play;
+        std::vector<KeyNumber> spotted;
+    };
+    const std::vector<Step> steps = {
+        {"a cluster",
+         [this] {
+             Strike({60, 61, 62});
+         },
+         {13, 14, 15}},
+        {"one key let go", [this] { Lift({61}); }, {13, 15}},
+        {"all let go",
+         [this] {
+             Lift({60, 62});
+         },
+         {}},
+        {"below the picture: its lowest octave",
+         [this] {
+             Strike({36, 37, 38});
+         },
+         {1, 2, 3}},
+        {"a chord is shown as the chord",
+         [this] {
+             Lift({36, 37, 38});
+             Strike({60, 64, 67});
+         },
+         {}},
+    };
+    Listen("Hammond");
+    for (const Step& step : steps) {
+        step.play();
+        loop.AdvanceBy(100);
+        std::vector<KeyNumber> spotted;
+        for (const ui::Spot& spot : form->KeyboardPicture->spots) {
+            EXPECT_NE(spot.colour, form->KeyMarkers[0]->backgroundColour) << step.what;
+            // The key whose marker spot the spot stands over.
+            for (KeyNumber k = kLowestKey; k <= kHighestKey; ++k) {
+                const MarkerPosition& at = KeyMarkerPositions[std::size_t(k)];
+                if (spot.left >= at.x && spot.left + spot.size <= at.x + 16) {
+                    spotted.push_back(k);
+                }
+            }
+        }
+        EXPECT_EQ(spotted, step.spotted) << step.what;
+    }
+    EXPECT_EQ(form->ChordLineLabel->text, "Chord C:   C - E - G");
+}
+
 }  // namespace
 }  // namespace vorlane::testing

@@ -127,6 +127,34 @@ TEST_F(KeyboardGrabTest, EachMarkerStandsRedOnItsOwnKeyAndNothingElseChanges) {
     }
 }
 
+// A played key's spot, as the window places one above where the key's marker would stand, is
+// drawn in its own colour on that key alone.
+TEST_F(KeyboardGrabTest, SpotsAreDrawnRoundOnTheirOwnKeys) {
+    view = std::make_unique<QtWindowView>(window);
+    view->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
+    const Rgb blue{0, 90, 255};
+    for (int key = 1; key <= 36; ++key) {
+        const auto [x, y] = KeyMarkerPositions[static_cast<std::size_t>(key)];
+        keyboard->spots.push_back({x + 2, y - 14, 12, blue});
+    }
+    const QImage spotted = Grab(false);
+    const qreal r = view->devicePixelRatioF();
+    for (int key = 1; key <= 36; ++key) {
+        SCOPED_TRACE(key);
+        const auto [x, y] = KeyMarkerPositions[static_cast<std::size_t>(key)];
+        const QRect spot(x + 2, y - 14, 12, 12);
+        EXPECT_EQ(spotted.pixelColor(spot.center() * r), QColor(0, 90, 255));
+        EXPECT_NE(spotted.pixelColor(spot.topLeft() * r), QColor(0, 90, 255)) << "round";
+        for (int i = 0; i < 12; ++i) {
+            const QColor left = spotted.pixelColor(QPoint(spot.left() - 2, spot.top() + i) * r);
+            const QColor right = spotted.pixelColor(QPoint(spot.right() + 2, spot.top() + i) * r);
+            EXPECT_TRUE(IsBlack(key) ? Dark(left) && Dark(right) : Light(left) && Light(right));
+        }
+    }
+    keyboard->spots.clear();
+}
+
 TEST(ArtworkTest, KeyboardIsDrawnSharplyAtPixelRatioTwo) {
     const QImage one = RenderPicture(kKeyboardResource, 0, 1.0);
     const QImage two = RenderPicture(kKeyboardResource, 0, 2.0);

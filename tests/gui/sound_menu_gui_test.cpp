@@ -65,10 +65,14 @@ TEST_F(SoundMenuGuiTest, RightClickOnTheWindowOrTheSoundGroupOpensTheSoundMenu) 
     QWidget* group = view->WidgetFor(*form->SoundGroup);
     QMenu* menu = RightClick(group, Bare(group));
     ASSERT_NE(menu, nullptr);
-    ASSERT_EQ(menu->actions().size(), 2);
+    ASSERT_EQ(menu->actions().size(), 3);
     EXPECT_EQ(menu->actions()[0]->text(), QStringLiteral("Sortie du son"));
     EXPECT_EQ(menu->actions()[1]->text(), QStringLiteral("Entrée MIDI"));
     EXPECT_FALSE(menu->actions()[1]->isEnabled());
+    // Why there is nothing to listen to.
+    EXPECT_EQ(menu->actions()[2]->text(),
+              QStringLiteral("Système MIDI : aucun : pas de système MIDI trouvé"));
+    EXPECT_FALSE(menu->actions()[2]->isEnabled());
     menu->close();
 
     menu = RightClick(view.get(), Bare(view.get()));
@@ -82,6 +86,30 @@ TEST_F(SoundMenuGuiTest, RightClickOnTheWindowOrTheSoundGroupOpensTheSoundMenu) 
     outputs[1]->trigger();
     EXPECT_EQ(port.Connected(), "Stage Piano:in");
     EXPECT_EQ(settings.Values().at("MidiUit"), "Stage Piano:in");
+}
+
+// Shift+F10 opens the context menu of the control with the focus, as the Menu key does.
+TEST_F(SoundMenuGuiTest, ShiftF10OpensTheMenuOfTheControlWithTheFocus) {
+    view->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
+    struct Case {
+        const char* name;
+        ui::Control* focus;
+        bool menu;  // the sound menu opens
+    };
+    for (const Case& c : {Case{"a sound button", form->HammondButton, true},
+                          Case{"the octave box", form->OctaveHigherCheck, true},
+                          Case{"a root button: it has no menu", form->FlatRootButtons[0], false}}) {
+        SCOPED_TRACE(c.name);
+        view->WidgetFor(*c.focus)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10, Qt::ShiftModifier);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_EQ(menu != nullptr, c.menu);
+        if (menu != nullptr) {
+            EXPECT_EQ(menu->actions()[0]->text(), QStringLiteral("Sortie du son"));
+            menu->close();
+        }
+    }
 }
 
 }  // namespace

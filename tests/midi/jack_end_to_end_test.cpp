@@ -92,6 +92,7 @@ TEST_F(JackEndToEnd, SourcesListAndToggleConnectionsToTheInput) {
     EXPECT_TRUE(sources->Sources().empty());
     ASSERT_TRUE(connection.StartNow());
     EXPECT_EQ(sources->System(), MidiSystemKind::Jack);
+    EXPECT_EQ(connection.InputPort(), "Vorlane:MIDI in");  // one client, in and out
     keyboard->Say("wait-connected 3000");
     ASSERT_EQ(keyboard->ReadLine(4s), "connected");
     const std::vector<std::string> listed = sources->Sources();

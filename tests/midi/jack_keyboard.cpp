@@ -5,6 +5,7 @@
 //   flood RATE SECONDS         note-ons and note-offs at RATE messages a second, on channel 1,
 //                              every key released at the end; prints "flooded COUNT"
 // "wait-connected" prints "connected" or "alone" once something connects or the time is up.
+// With a second argument "software" its port is another program's, not flagged physical.
 // With a second argument "instrument" it is a stand-in instrument instead: an input port "in"
 // that prints each message it receives as "MS STATUS DATA..." (hex bytes, MS since start).
 // With "echo" it is an instrument that also sends back at once, on a port "out", everything
@@ -178,8 +179,10 @@ int main(int argc, char** argv) {
     if (role == "instrument" || role == "echo") {
         return Instrument(client, role == "echo");
     }
+    // "software": another program's output, which nobody connects by itself.
+    const unsigned long physical = role == "software" ? 0 : JackPortIsPhysical;
     port = jack_port_register(client, "keys", JACK_DEFAULT_MIDI_TYPE,
-                              JackPortIsOutput | JackPortIsPhysical | JackPortIsTerminal, 0);
+                              JackPortIsOutput | physical | JackPortIsTerminal, 0);
     jack_set_process_callback(client, Process, nullptr);
     jack_activate(client);
     std::cout << "ready" << std::endl;

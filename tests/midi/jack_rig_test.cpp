@@ -93,5 +93,20 @@ TEST_F(JackRig, ListenNamesTheNextChordWhateverHappenedBefore) {
     }
 }
 
+// listen says on standard error which system and which sources it listens to, and connects
+// another program's output when asked to (it connects only hardware by itself).
+TEST_F(JackRig, ListenTellsWhatItListensToAndConnectsWhatItIsAskedTo) {
+    auto program = server->StandIn("soft-keys", "software");
+    auto keyboard = server->StandIn("hard-keys");
+    ASSERT_TRUE(program && keyboard);
+    Child listen({VORLANE_CLI_PATH, "listen", "--connect", "soft-keys:keys"}, true);
+    EXPECT_EQ(listen.ReadLine(3s),
+              "vorlane-cli: listening on JACK as Vorlane:MIDI in; connected to hard-keys:keys "
+              "soft-keys:keys");
+    Play(*program, {48, 52, 55});
+    EXPECT_EQ(listen.ReadLine(3s), "Chord C:   C - E - G");
+    EXPECT_EQ(listen.Stop(SIGTERM), 0);
+}
+
 }  // namespace
 }  // namespace vorlane::testing

@@ -18,7 +18,8 @@ namespace vorlane::testing {
 // A child process with a pipe to its standard input and one from its standard output.
 class Child {
   public:
-    explicit Child(const std::vector<std::string>& argv) {
+    // With mergeErrors its standard error comes through the same pipe as its output.
+    explicit Child(const std::vector<std::string>& argv, bool mergeErrors = false) {
         int in[2];
         int out[2];
         if (pipe(in) != 0 || pipe(out) != 0) {
@@ -28,7 +29,11 @@ class Child {
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_adddup2(&actions, in[0], 0);
         posix_spawn_file_actions_adddup2(&actions, out[1], 1);
-        posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", 0x1 /*O_WRONLY*/, 0);
+        if (mergeErrors) {
+            posix_spawn_file_actions_adddup2(&actions, out[1], 2);
+        } else {
+            posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", 0x1 /*O_WRONLY*/, 0);
+        }
         // Nothing else of ours: a JACK client's sockets held open by a child would hide the
         // server's death from the client.
         posix_spawn_file_actions_addclosefrom_np(&actions, 3);

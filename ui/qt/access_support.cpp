@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QShortcut>
@@ -79,6 +80,17 @@ AccessSupport::AccessSupport(QtWindowView& view, Window& window)
             view_.Push();
         });
     }
+    // Shift+F10 opens the context menu of the control with the focus, as the Menu key does.
+    auto* menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), &view_);
+    connect(menuKey, &QShortcut::activated, this, [this] {
+        QWidget* target = QApplication::focusWidget();
+        if (target == nullptr || target->window() != &view_) {
+            target = &view_;
+        }
+        const QPoint at = target->rect().center();
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, at, target->mapToGlobal(at));
+        QApplication::sendEvent(target, &event);
+    });
     chainedOnCopy_ = std::move(window.onCopy);
     window.onCopy = [](const std::string& text) {
         QGuiApplication::clipboard()->setText(ToQString(text));

@@ -21,6 +21,14 @@ void PictureWidget::SetImage(const ImageList* list, int index) {
     update();
 }
 
+void PictureWidget::SetSpots(std::vector<Spot> spots) {
+    if (spots == spots_) {
+        return;
+    }
+    spots_ = std::move(spots);
+    update();
+}
+
 void PictureWidget::SetAccessibleItems(std::vector<AccessibleItem> items) {
     if (items == items_) {
         return;
@@ -38,9 +46,15 @@ void PictureWidget::paintEvent(QPaintEvent*) {
         cache_ = QPixmap::fromImage(RenderPicture(list_->resource, index_, ratio));
         cacheRatio_ = ratio;
     }
+    QPainter painter(this);
     if (!cache_.isNull()) {
-        QPainter painter(this);
         painter.drawPixmap(0, 0, cache_);
+    }
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    for (const Spot& spot : spots_) {
+        painter.setBrush(QColor(spot.colour.red, spot.colour.green, spot.colour.blue));
+        painter.drawEllipse(QRectF(spot.left, spot.top, spot.size, spot.size));
     }
 }
 
@@ -49,7 +63,7 @@ QWidget* CreateMirrorWidget(const Control& record, QWidget* parent) {
         case ControlKind::Label: {
             auto* label = new MirrorLabel(parent);
             label->setTextFormat(Qt::PlainText);
-            label->setWordWrap(false);
+            label->setWordWrap(record.wordWrap);
             // Coloured squares carry a short name in their middle; text lines read from the left.
             label->setAlignment(record.backgroundColour ? Qt::AlignCenter
                                                         : Qt::AlignLeft | Qt::AlignVCenter);

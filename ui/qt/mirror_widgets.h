@@ -39,6 +39,7 @@ class PictureWidget : public QWidget {
   public:
     explicit PictureWidget(QWidget* parent) : QWidget(parent) {}
     void SetImage(const ImageList* list, int index);
+    void SetSpots(std::vector<Spot> spots);
     // The parts a screen reader tells apart; changes are reported to it.
     void SetAccessibleItems(std::vector<AccessibleItem> items);
     const std::vector<AccessibleItem>& AccessibleItems() const { return items_; }
@@ -52,6 +53,7 @@ class PictureWidget : public QWidget {
     QPixmap cache_;
     qreal cacheRatio_ = 0;
     std::vector<AccessibleItem> items_;
+    std::vector<Spot> spots_;
 };
 
 // A new widget of the record's kind, not yet filled in.

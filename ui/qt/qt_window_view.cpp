@@ -38,6 +38,7 @@ struct QtWindowView::Mirror {
     std::vector<std::string> items;
     const ImageList* imageList = nullptr;
     int imageIndex = 0;
+    std::vector<Spot> spots;
 
     // Each step copies one aspect when it differs from what was pushed last (or on the first
     // push) and returns whether the widget may look different now.
@@ -348,14 +349,23 @@ bool QtWindowView::Mirror::PushChecked() {
 }
 
 bool QtWindowView::Mirror::PushImage(bool first) {
-    if (record->kind != ControlKind::Picture ||
-        (!first && imageList == record->imageList && imageIndex == record->imageIndex)) {
+    if (record->kind != ControlKind::Picture) {
         return false;
     }
-    static_cast<PictureWidget*>(widget)->SetImage(record->imageList, record->imageIndex);
-    imageList = record->imageList;
-    imageIndex = record->imageIndex;
-    return true;
+    auto* picture = static_cast<PictureWidget*>(widget);
+    bool changed = false;
+    if (first || spots != record->spots) {
+        picture->SetSpots(record->spots);
+        spots = record->spots;
+        changed = true;
+    }
+    if (first || imageList != record->imageList || imageIndex != record->imageIndex) {
+        picture->SetImage(record->imageList, record->imageIndex);
+        imageList = record->imageList;
+        imageIndex = record->imageIndex;
+        changed = true;
+    }
+    return changed;
 }
 
 bool QtWindowView::Mirror::PushGeometry(bool first) {
