@@ -15,7 +15,11 @@
 #include <jack/midiport.h>
 #include <jack/ringbuffer.h>
 
+#include <pthread.h>
+#include <signal.h>
+
 #include <algorithm>
+#include <cstdlib>
 
 #include <atomic>
 #include <chrono>
@@ -169,12 +173,24 @@ void Queue(std::vector<unsigned char> message) {
 int main(int argc, char** argv) {
     jack_set_error_function(Quiet);
     jack_set_info_function(Quiet);
+    // SIGTERM is a device unplugged: its ports go at once. (A client killed outright keeps a
+    // synchronous server waiting for it, for ten of its time-outs.)
+    sigset_t terminate;
+    sigemptyset(&terminate);
+    sigaddset(&terminate, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &terminate, nullptr);
     const char* name = argc > 1 ? argv[1] : "test-keyboard";
     jack_client_t* client = jack_client_open(name, JackNoStartServer, nullptr);
     if (client == nullptr) {
         std::cout << "no-server" << std::endl;
         return 1;
     }
+    std::thread([client, terminate] {
+        int signal = 0;
+        sigwait(&terminate, &signal);
+        jack_client_close(client);
+        std::_Exit(0);
+    }).detach();
     const std::string role = argc > 2 ? argv[2] : "";
     if (role == "instrument" || role == "echo") {
         return Instrument(client, role == "echo");

@@ -48,11 +48,11 @@ struct Accident {
 
 TEST_F(JackRig, ListenNamesTheNextChordWhateverHappenedBefore) {
     const std::vector<Accident> accidents = {
-        {"a keyboard killed while it holds C E G",
+        {"a keyboard unplugged while it holds C E G",
          [](JackRig& rig, std::unique_ptr<Child>& keyboard, Child& listen) {
              Play(*keyboard, {48, 52, 55});
              EXPECT_EQ(listen.ReadLine(3s), "Chord C:   C - E - G");
-             keyboard->Stop(SIGKILL);
+             keyboard->Stop(SIGTERM);
              keyboard = rig.ConnectedKeyboard("second-keys");
          }},
         {"a system-exclusive message that never ends",

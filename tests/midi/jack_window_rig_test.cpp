@@ -56,8 +56,8 @@ TEST_F(JackWindowRig, TheNotesOfAKeyboardThatGoesAwayEnd) {
         std::function<void(JackWindowRig&, RigWindow&, Child& keyboard)> happen;
     };
     const std::vector<Loss> losses = {
-        {"its program is killed",
-         [](JackWindowRig&, RigWindow&, Child& keyboard) { keyboard.Stop(SIGKILL); }},
+        {"it is unplugged",
+         [](JackWindowRig&, RigWindow&, Child& keyboard) { keyboard.Stop(SIGTERM); }},
         {"it is unticked in the menu",
          [](JackWindowRig&, RigWindow& window, Child&) {
              window.midi.Sources()->SetConnected("loss-keys:keys", false);
@@ -98,7 +98,7 @@ TEST_F(JackWindowRig, TheChosenInstrumentUnpluggedLosesNoNote) {
     EXPECT_TRUE(instrument->ReadLine(2s).has_value());
     EXPECT_FALSE(window.SynthGot(NoteOnMessage(kChordChannel, 50, kFullVelocity)));
 
-    instrument->Stop(SIGKILL);
+    instrument->Stop(SIGTERM);
     // The server drops the port at once; the window's look comes only once a second.
     auto& destinations = *window.midi.Connection();
     for (int i = 0; i < 100 && Has(destinations.Destinations(), "gone-piano:in"); ++i) {
