@@ -20,7 +20,7 @@ bool MainWindow::ListenTo(MidiIn& midiIn) {
         hooks.isEcho = [output](const MidiMessage& message) { return output->TakeEcho(message); };
     }
     hooks.onUpdate = [this](const PlayedInput::Update& update) {
-        playedKeys_->Update(update.held, update.pressed);
+        playedKeys_->Update(update.held, update.pressed, update.changedAtMs);
         // A key let go leaves the picture.
         std::vector<int> stillHeld;
         std::ranges::set_intersection(spottedKeys_, update.held, std::back_inserter(stillHeld));

@@ -62,6 +62,7 @@ void PlayedInput::OnGui(std::function<void(PlayedInput&)> task, std::int64_t del
 
 void PlayedInput::Changed(bool pressed) {
     pressedSince_ = pressedSince_ || pressed;
+    lastChangeMs_ = gui_.NowMs();
     if (posted_) {
         return;  // the update on its way will carry this change too
     }
@@ -80,6 +81,7 @@ void PlayedInput::Deliver() {
         const std::lock_guard lock(mutex_);
         update.held = held_.Notes();
         update.pressed = pressedSince_;
+        update.changedAtMs = lastChangeMs_;
         pressedSince_ = false;
         posted_ = false;
     }

@@ -24,6 +24,9 @@ class PlayedInput final : public MidiInHandler {
     struct Update {
         std::vector<int> held;
         bool pressed = false;
+        // When the last of these changes came in, on the GUI loop's clock: the update itself
+        // may follow up to a frame later.
+        std::int64_t changedAtMs = 0;
     };
     struct Hooks {
         LiveSound* sound = nullptr;  // none: nothing sounds
@@ -53,6 +56,7 @@ class PlayedInput final : public MidiInHandler {
     std::mutex mutex_;
     HeldKeys held_;
     bool pressedSince_ = false;
+    std::int64_t lastChangeMs_ = 0;
     bool posted_ = false;
     std::int64_t lastDeliveryMs_ = -kFrameMs;  // GUI thread only
     std::shared_ptr<PlayedInput*> self_;       // tasks in flight hold a weak reference to this

@@ -30,12 +30,13 @@ class PlayedKeys {
     PlayedKeys(const PlayedKeys&) = delete;
     PlayedKeys& operator=(const PlayedKeys&) = delete;
 
-    // The notes held now, lowest first, and whether a key went down since the last update.
-    void Update(std::vector<int> held, bool pressed);
+    // The notes held now, lowest first, whether a key went down since the last update, and
+    // when the keys last changed (the loop's clock; the settling counts from then).
+    void Update(std::vector<int> held, bool pressed, std::int64_t changedAtMs);
     const std::vector<int>& HeldNotes() const { return held_; }
 
   private:
-    void ArmSettling();
+    void ArmSettling(std::int64_t changedAtMs);
     void Settle(std::uint64_t generation);
 
     ui::EventLoop& loop_;

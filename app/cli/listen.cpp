@@ -100,7 +100,7 @@ int RunListen(std::span<const std::string_view> args) {
         }
     });
     PlayedInput played(loop, {.onUpdate = [&keys](const PlayedInput::Update& update) {
-                           keys.Update(update.held, update.pressed);
+                           keys.Update(update.held, update.pressed, update.changedAtMs);
                        }});
     ConnectionReport report;
     std::atomic<MidiConnection*> reported{nullptr};

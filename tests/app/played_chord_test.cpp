@@ -39,6 +39,17 @@ class PlayedChordTest : public FormTest {
     }
 };
 
+// Keys reach the window at most once a frame; the settling still counts from the last key.
+TEST_F(PlayedChordTest, SettlingCountsFromTheLastKeyNotFromTheFrameThatBroughtIt) {
+    Listen("Hammond");
+    Strike({50, 53}, 5);
+    keyboard.NoteOn(57);
+    loop.AdvanceBy(59);
+    EXPECT_EQ(MarkedKeys(), (std::vector<KeyNumber>{1, 5, 8}));
+    loop.AdvanceBy(1);
+    EXPECT_EQ(MarkedKeys(), (std::vector<KeyNumber>{3, 6, 10}));
+}
+
 TEST_F(PlayedChordTest, UnevenFingersNameOnceReleaseKeepsAddedKeyRenames) {
     Listen("Hammond");
     keyboard.NoteOn(52, 90);
