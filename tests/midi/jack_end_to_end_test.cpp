@@ -14,7 +14,7 @@
 #include "midi/rtmidi/midi_connection.h"
 #include "settings/settings_rules.h"
 #include "tests/midi/jack_window.h"
-#include "tests/support/jack_server.h"
+#include "tests/midi/private_jack_test.h"
 #include "tests/support/memory_chord_file_system.h"
 #include "tests/support/memory_settings_store.h"
 #include "tests/support/recording_midi_out.h"
@@ -26,22 +26,12 @@ namespace {
 using namespace std::chrono_literals;
 
 // A private JACK server on the dummy backend, and keyboards playing into it.
-class JackEndToEnd : public ::testing::Test {
+class JackEndToEnd : public PrivateJackTest {
   protected:
-    void SetUp() override {
-        if (!JackServer::Installed()) {
-            GTEST_SKIP() << "jackd is not installed (Debian package jackd2): the MIDI "
-                            "end-to-end test needs a private JACK server";
-        }
-        server_ = std::make_unique<JackServer>(VORLANE_CLI_PATH, VORLANE_JACK_KEYBOARD);
-        ASSERT_TRUE(server_->Started());
-    }
-    std::unique_ptr<Child> Keyboard(const std::string& name) { return server_->StandIn(name); }
+    std::unique_ptr<Child> Keyboard(const std::string& name) { return server->StandIn(name); }
     std::unique_ptr<Child> Instrument(const std::string& name) {
-        return server_->StandIn(name, "instrument");
+        return server->StandIn(name, "instrument");
     }
-
-    std::unique_ptr<JackServer> server_;
 };
 
 TEST_F(JackEndToEnd, ListenConnectsKeyboardsByItselfAndPrintsEachChord) {

@@ -3,7 +3,7 @@
 #include <QLabel>
 
 #include "tests/midi/jack_window.h"
-#include "tests/support/jack_server.h"
+#include "tests/midi/private_jack_test.h"
 #include "tests/support/memory_record_files.h"
 #include "ui/qt/practice_launcher.h"
 
@@ -14,14 +14,10 @@ using namespace std::chrono_literals;
 
 // The practice window answered on a keyboard played into "Vorlane:MIDI in" of a private JACK
 // server: right, wrong and right again, the main window's chord left alone meanwhile.
-TEST(JackPractice, QuestionsAnsweredOnAKeyboard) {
-    if (!JackServer::Installed()) {
-        GTEST_SKIP() << "jackd is not installed (Debian package jackd2): the practice "
-                        "end-to-end test needs a private JACK server";
-    }
-    JackServer server(VORLANE_CLI_PATH, VORLANE_JACK_KEYBOARD);
-    ASSERT_TRUE(server.Started());
-    auto keyboard = server.StandIn("practice-keys");
+using JackPractice = PrivateJackTest;
+
+TEST_F(JackPractice, QuestionsAnsweredOnAKeyboard) {
+    auto keyboard = server->StandIn("practice-keys");
     ASSERT_TRUE(keyboard);
     RigWindow rig;
     MemoryRecordFiles records;

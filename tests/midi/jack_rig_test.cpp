@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "tests/support/jack_server.h"
+#include "tests/midi/private_jack_test.h"
 
 namespace vorlane::testing {
 namespace {
@@ -11,32 +11,13 @@ using namespace std::chrono_literals;
 
 // Real rigs on a private JACK server: keyboards unplugged mid-chord, servers restarted,
 // broken messages.
-class JackRig : public ::testing::Test {
+class JackRig : public PrivateJackTest {
   public:
-    void SetUp() override {
-        if (!JackServer::Installed()) {
-            GTEST_SKIP() << "jackd is not installed (Debian package jackd2): the MIDI rig "
-                            "tests need a private JACK server";
-        }
-        server = std::make_unique<JackServer>(VORLANE_CLI_PATH, VORLANE_JACK_KEYBOARD);
-        ASSERT_TRUE(server->Started());
-    }
-    // A keyboard that Vorlane's input has connected by itself.
-    std::unique_ptr<Child> ConnectedKeyboard(const std::string& name) {
-        auto keyboard = server->StandIn(name);
-        if (keyboard) {
-            keyboard->Say("wait-connected 3000");
-            EXPECT_EQ(keyboard->ReadLine(4s), "connected") << name;
-        }
-        return keyboard;
-    }
     static void Play(Child& keyboard, std::initializer_list<int> notes) {
         for (int note : notes) {
             keyboard.Say("on " + std::to_string(note) + " 100");
         }
     }
-
-    std::unique_ptr<JackServer> server;
 };
 
 // What happens to the input before the next chord; listen is running, the keyboard is

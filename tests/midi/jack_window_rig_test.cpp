@@ -7,7 +7,7 @@
 #include "midi/live_sound.h"
 #include "midi/rtmidi/midi_connection.h"
 #include "tests/midi/jack_window.h"
-#include "tests/support/jack_server.h"
+#include "tests/midi/private_jack_test.h"
 
 namespace vorlane::testing {
 namespace {
@@ -17,24 +17,8 @@ using namespace std::chrono_literals;
 constexpr std::uint8_t kLive = LiveSound::kLiveChannel;
 
 // The window on a private JACK server as players' rigs treat it.
-class JackWindowRig : public ::testing::Test {
+class JackWindowRig : public PrivateJackTest {
   public:
-    void SetUp() override {
-        if (!JackServer::Installed()) {
-            GTEST_SKIP() << "jackd is not installed (Debian package jackd2): the MIDI rig "
-                            "tests need a private JACK server";
-        }
-        server = std::make_unique<JackServer>(VORLANE_CLI_PATH, VORLANE_JACK_KEYBOARD);
-        ASSERT_TRUE(server->Started());
-    }
-    std::unique_ptr<Child> ConnectedKeyboard(const std::string& name) {
-        auto keyboard = server->StandIn(name);
-        if (keyboard) {
-            keyboard->Say("wait-connected 3000");
-            EXPECT_EQ(keyboard->ReadLine(4s), "connected") << name;
-        }
-        return keyboard;
-    }
     static std::vector<std::string> Listed(const ui::MenuItem& menu) {
         std::vector<std::string> names;
         for (const ui::MenuItem& item : menu.submenu) {
@@ -45,8 +29,6 @@ class JackWindowRig : public ::testing::Test {
     static bool Has(const std::vector<std::string>& names, const std::string& name) {
         return std::find(names.begin(), names.end(), name) != names.end();
     }
-
-    std::unique_ptr<JackServer> server;
 };
 
 // However the keyboard goes away while it holds C E G, the notes it started end.
