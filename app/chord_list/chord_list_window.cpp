@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/chord_list/chord_list_commands.h"
 #include "app/chord_list/chord_list_controller.h"
@@ -207,7 +208,9 @@ void ChordListWindow::closeEvent(QCloseEvent* event) {
 void ChordListWindow::ShowBeside(const QWidget& mainWindow) {
     if (!placed_) {
         placed_ = true;
-        resize(kInitialWidth, mainWindow.height());
+        // Its own texts may ask for more than the usual width; place it at the size it gets.
+        ensurePolished();
+        resize(std::max(kInitialWidth, minimumSizeHint().width()), mainWindow.height());
         const QScreen* screen = mainWindow.screen();
         move(PlaceBeside(mainWindow.frameGeometry(), frameGeometry().size(),
                          screen != nullptr ? screen->availableGeometry() : QRect()));

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QSignalBlocker>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 #include "app/chord_list/chord_list_commands.h"
 #include "app/chord_list/chord_list_controller.h"
@@ -46,17 +47,23 @@ KeyBar::KeyBar(ChordListController& controller, QAction* down, QAction* up, QWid
     transposeMenu_ = new QMenu(transposeTo_);
     transposeTo_->setMenu(transposeMenu_);
 
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(keyLabel_);
-    row->addWidget(tonic_);
-    row->addWidget(mode_);
-    row->addSpacing(16);
-    row->addWidget(transposeLabel_);
-    row->addWidget(ActionButton(down, this));
-    row->addWidget(ActionButton(up, this));
-    row->addWidget(transposeTo_);
-    row->addStretch();
+    // Two rows, so that the window stays narrow enough to stand beside the main one in every
+    // language.
+    auto* keyRow = new QHBoxLayout;
+    keyRow->addWidget(keyLabel_);
+    keyRow->addWidget(tonic_);
+    keyRow->addWidget(mode_);
+    keyRow->addStretch();
+    auto* transposeRow = new QHBoxLayout;
+    transposeRow->addWidget(transposeLabel_);
+    transposeRow->addWidget(ActionButton(down, this));
+    transposeRow->addWidget(ActionButton(up, this));
+    transposeRow->addWidget(transposeTo_);
+    transposeRow->addStretch();
+    auto* rows = new QVBoxLayout(this);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->addLayout(keyRow);
+    rows->addLayout(transposeRow);
 
     auto choose = [this] {
         controller_.ChooseKey({tonic_->currentIndex() + 1, mode_->currentIndex() == 1});

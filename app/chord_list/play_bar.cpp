@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QSpinBox>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 #include "app/chord_list/chord_list_commands.h"
 #include "app/chord_list/chord_list_controller.h"
@@ -36,17 +37,23 @@ PlayBar::PlayBar(ChordListController& controller, QAction* play, QWidget* parent
     smooth_ = new QCheckBox(this);
     smooth_->setObjectName(QStringLiteral("SmoothVoicingCheck"));
 
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(playButton);
-    row->addSpacing(8);
-    row->addWidget(tempoLabel_);
-    row->addWidget(tempo_);
-    row->addWidget(beatsLabel_);
-    row->addWidget(beats_);
-    row->addWidget(loop_);
-    row->addWidget(smooth_);
-    row->addStretch();
+    // Two rows, for the same narrow window as the key bar's.
+    auto* timeRow = new QHBoxLayout;
+    timeRow->addWidget(playButton);
+    timeRow->addSpacing(8);
+    timeRow->addWidget(tempoLabel_);
+    timeRow->addWidget(tempo_);
+    timeRow->addWidget(beatsLabel_);
+    timeRow->addWidget(beats_);
+    timeRow->addStretch();
+    auto* wayRow = new QHBoxLayout;
+    wayRow->addWidget(loop_);
+    wayRow->addWidget(smooth_);
+    wayRow->addStretch();
+    auto* rows = new QVBoxLayout(this);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->addLayout(timeRow);
+    rows->addLayout(wayRow);
 
     connect(tempo_, &QSpinBox::valueChanged, this, [this](int bpm) { controller_.SetTempo(bpm); });
     connect(beats_, &QSpinBox::valueChanged, this,

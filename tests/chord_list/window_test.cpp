@@ -225,6 +225,8 @@ TEST_F(ChordListWindowTest, AResizableWindowOfItsOwnAboveAndBesideTheMainWindow)
         Click((*form).*button);
         EXPECT_EQ(window->windowTitle(), title);
         EXPECT_EQ(form->ChordListButton->text, title);
+        // Beside a main window in the middle of a 1920-pixel screen.
+        EXPECT_LE(window->minimumSizeHint().width(), (1920 - view->width()) / 2 - 8) << title;
     }
 
     list->Undo();  // the list the language change started afresh
