@@ -190,14 +190,14 @@ void PracticeSession::Answer(Outcome outcome, std::optional<Answered> answered) 
     SaveSoon();
 }
 
-// The verdict reaches the screen before the file is written, so a slow disk never holds it
-// up; answers given meanwhile go in the same write.
+// Written a moment later, well after the verdict was painted, so that a slow disk never holds
+// it up; answers given meanwhile go in the same write, and closing writes what is pending.
 void PracticeSession::SaveSoon() {
     if (std::exchange(savePending_, true)) {
         return;
     }
     std::weak_ptr<PracticeSession*> alive = self_;
-    services_.eventLoop.Post([alive] {
+    services_.eventLoop.RunAfter(kSaveDelayMs, [alive] {
         if (auto self = alive.lock()) {
             (*self)->Save();
         }

@@ -55,6 +55,8 @@ class PracticeSession {
   public:
     static constexpr std::int64_t kNextQuestionMs = 1000;
     static constexpr std::uint8_t kKeysChannel = 2;  // the window's keys; chords use channel 0
+    // An answer reaches the record file this long after it was judged, after its verdict.
+    static constexpr std::int64_t kSaveDelayMs = 250;
 
     explicit PracticeSession(PracticeServices services);
     PracticeSession(const PracticeSession&) = delete;

@@ -96,7 +96,7 @@ TEST_F(PracticeSessionTest, PlayedChordsAreJudgedScoredAndKept) {
     // Each answer reached the file once shown; the wrong ones sent the chord back to the first
     // box.
     EXPECT_NE(ParseRecord(stand.files.files.at(kRecordPath)), session->Results());
-    stand.loop.AdvanceBy(0);
+    stand.loop.AdvanceBy(PracticeSession::kSaveDelayMs);
     const std::optional<Record> kept = ParseRecord(stand.files.files.at(kRecordPath));
     ASSERT_TRUE(kept);
     EXPECT_EQ(*kept, session->Results());
@@ -215,13 +215,13 @@ TEST_F(PracticeSessionTest, RecordTroubleIsSaidOnceAndPracticeGoesOn) {
 
     stand.files.failWrites = true;
     session->Show();
-    stand.loop.AdvanceBy(0);
+    stand.loop.AdvanceBy(PracticeSession::kSaveDelayMs);
     EXPECT_EQ(Screen().notice.rfind("Your practice record cannot be saved", 0), 0u);
     EXPECT_FALSE(stand.files.files.contains(kRecordPath));
     stand.files.failWrites = false;
     session->Skip();
     ASSERT_TRUE(session->TakePlayedNotes(AskedNotes()));
-    stand.loop.AdvanceBy(0);
+    stand.loop.AdvanceBy(PracticeSession::kSaveDelayMs);
     EXPECT_EQ(Screen().notice, "");
     EXPECT_TRUE(stand.files.files.contains(kRecordPath));
 

@@ -134,7 +134,7 @@ TEST_F(PracticeWindowTest, NameItTheSetAndTheLanguage) {
 TEST_F(PracticeWindowTest, ResetAsksFirst) {
     ClickKey(AskedNotes()[0]);
     Press(Qt::Key_Return);
-    stand.loop.AdvanceBy(0);
+    stand.loop.AdvanceBy(PracticeSession::kSaveDelayMs);
     ASSERT_TRUE(stand.files.files.contains(kRecordPath));
     std::vector<QString> asked;
     bool yes = false;
