@@ -11,6 +11,7 @@
 #include <mutex>
 #include <string_view>
 #include <thread>
+#include <vector>
 
 #include "midi/rtmidi/midi_system.h"
 
@@ -19,6 +20,18 @@ namespace vorlane {
 namespace {
 
 void Quiet(const char*) {}
+
+// A client whose server went away is never closed: closing it cancels libjack's notification
+// thread, and when that happens while the thread handles the dying server's last notices it
+// leaves libjack's process-wide lock taken, so that the close and every later client open
+// wait forever, and MIDI never comes back after the restart. What is kept is small, one per
+// server that went away, and goes with the process.
+void Abandon(jack_client_t* client) {
+    static std::mutex mutex;
+    static std::vector<jack_client_t*> abandoned;
+    const std::lock_guard lock(mutex);
+    abandoned.push_back(client);
+}
 
 // One channel message in the rings between the process callback and the other threads.
 struct Record {
@@ -79,7 +92,11 @@ class JackMidiSystem final : public MidiSystem {
         if (thread_.joinable()) {
             thread_.join();
         }
-        jack_client_close(client_);
+        if (lost_) {
+            Abandon(client_);
+        } else {
+            jack_client_close(client_);
+        }
         jack_ringbuffer_free(inRing_);
         jack_ringbuffer_free(outRing_);
         sem_destroy(&wake_);
