@@ -21,18 +21,6 @@ namespace {
 
 void Quiet(const char*) {}
 
-// A client whose server went away is never closed: closing it cancels libjack's notification
-// thread, and when that happens while the thread handles the dying server's last notices it
-// leaves libjack's process-wide lock taken, so that the close and every later client open
-// wait forever, and MIDI never comes back after the restart. What is kept is small, one per
-// server that went away, and goes with the process.
-void Abandon(jack_client_t* client) {
-    static std::mutex mutex;
-    static std::vector<jack_client_t*> abandoned;
-    const std::lock_guard lock(mutex);
-    abandoned.push_back(client);
-}
-
 // One channel message in the rings between the process callback and the other threads.
 struct Record {
     std::int32_t source = kMergedSources;
@@ -87,22 +75,23 @@ class JackMidiSystem final : public MidiSystem {
         outRing_ = jack_ringbuffer_create(kOutRingRecords * sizeof(OutRecord));
     }
     ~JackMidiSystem() override {
-        stop_ = true;
-        sem_post(&wake_);
-        if (thread_.joinable()) {
-            thread_.join();
-        }
-        if (lost_) {
-            Abandon(client_);
-        } else {
-            jack_client_close(client_);
-        }
+        StopInput();
+        jack_client_close(client_);
         jack_ringbuffer_free(inRing_);
         jack_ringbuffer_free(outRing_);
         sem_destroy(&wake_);
     }
     JackMidiSystem(const JackMidiSystem&) = delete;
     JackMidiSystem& operator=(const JackMidiSystem&) = delete;
+
+    // Every source the input had is told gone before this returns.
+    void StopInput() {
+        stop_ = true;
+        sem_post(&wake_);
+        if (thread_.joinable()) {
+            thread_.join();
+        }
+    }
 
     bool Start() {
         in_ =
@@ -120,6 +109,21 @@ class JackMidiSystem final : public MidiSystem {
             return false;
         }
         thread_ = std::thread([this] { Run(); });
+        return true;
+    }
+
+    // A client whose server went away is never closed, and this system that its callbacks
+    // point to is never freed: closing cancels libjack's notification thread, and when that
+    // happens while the thread handles the dying server's last notices it leaves libjack's
+    // process-wide lock taken, so that the close and every later client open wait forever and
+    // MIDI never comes back after the restart. What is kept is small, one per server that went
+    // away.
+    bool KeepWhenLost() override {
+        StopInput();
+        static std::mutex mutex;
+        static std::vector<const JackMidiSystem*> kept;
+        const std::lock_guard lock(mutex);
+        kept.push_back(this);
         return true;
     }
 

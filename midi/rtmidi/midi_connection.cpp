@@ -22,7 +22,7 @@ MidiConnection::~MidiConnection() {
         system = std::move(system_);
     }
     // Closed outside the lock: its input's last words go through Send-taking handlers.
-    system.reset();
+    MidiSystem::Release(std::move(system));
 }
 
 void MidiConnection::Start() {
@@ -137,7 +137,7 @@ void MidiConnection::ForgetLostSystem() {
         attached_.clear();
         connected_.clear();
     }
-    lost.reset();  // its sources are told gone: what they held is released
+    MidiSystem::Release(std::move(lost));  // its sources are told gone: what they held goes
     Changed();
 }
 
