@@ -68,7 +68,7 @@ int main(int argc, char** argv) {
     // The chord list's history starts with the window, before the list is first started.
     vorlane::ui::qt::QtDialogs listDialogs;  // over the list window, once it is made
     vorlane::ChordListController chordList(
-        *form, {midi, eventLoop, listDialogs, files, vorlane::HomeFolder()});
+        *form, {midi, eventLoop, listDialogs, files, vorlane::HomeFolder(), settings});
     vorlane::QtRecordFiles recordFiles;
     vorlane::ui::qt::PracticeLauncher practice(
         *form, {midi, eventLoop, settings, recordFiles, vorlane::PracticeRecordPath(), {}});

@@ -42,7 +42,8 @@ ChordListController::ChordListController(MainWindow& form, ChordListServices ser
       form_(form),
       services_(std::move(services)),
       model_(form.rememberedChords),
-      player_(services_.midi, services_.eventLoop) {
+      player_(services_.midi, services_.eventLoop),
+      choices_(ReadPlaybackChoices(services_.settings)) {
     form_.LinkChordList(this);
     player_.onChord = [this](std::size_t row, const Voicing& voicing) { PlayChord(row, voicing); };
     player_.onStop = [this] {
@@ -145,14 +146,15 @@ void ChordListController::DuplicateRows(std::span<const std::size_t> rows) {
 }
 
 PlaybackOptions ChordListController::Options() const {
-    return {tempo_, beats_, form_.player.Mode(), form_.state.octaveHigher, smooth_};
+    return {choices_.bpm, choices_.beatsPerChord, form_.player.Mode(), form_.state.octaveHigher,
+            choices_.smoothVoicing};
 }
 
 void ChordListController::Play() {
     if (Chords().Empty()) {
         return;
     }
-    player_.Play(Chords().Chords(), Options(), loop_);
+    player_.Play(Chords().Chords(), Options(), choices_.loop);
     Q_EMIT PlayingChanged(player_.Playing());
 }
 
@@ -172,29 +174,43 @@ void ChordListController::PlayChord(std::size_t row, const Voicing& voicing) {
 
 void ChordListController::PlayOnFromHere() {
     if (player_.Playing()) {
-        player_.Play(Chords().Chords(), Options(), loop_, model_.PlayingRow().value_or(0));
+        player_.Play(Chords().Chords(), Options(), choices_.loop, model_.PlayingRow().value_or(0));
         Q_EMIT PlayingChanged(player_.Playing());
     }
 }
 
 void ChordListController::SetTempo(int bpm) {
-    tempo_ = std::clamp(bpm, kLowestTempo, kHighestTempo);
+    PlaybackChoices choices = choices_;
+    choices.bpm = std::clamp(bpm, kLowestTempo, kHighestTempo);
+    KeepChoices(choices);
     PlayOnFromHere();
 }
 
 void ChordListController::SetBeatsPerChord(int beats) {
-    beats_ = std::clamp(beats, kFewestBeatsPerChord, kMostBeatsPerChord);
+    PlaybackChoices choices = choices_;
+    choices.beatsPerChord = std::clamp(beats, kFewestBeatsPerChord, kMostBeatsPerChord);
+    KeepChoices(choices);
     PlayOnFromHere();
 }
 
 void ChordListController::SetLooping(bool loop) {
-    loop_ = loop;
+    PlaybackChoices choices = choices_;
+    choices.loop = loop;
+    KeepChoices(choices);
     player_.SetLoop(loop);
 }
 
 void ChordListController::SetSmoothVoicing(bool smooth) {
-    smooth_ = smooth;
+    PlaybackChoices choices = choices_;
+    choices.smoothVoicing = smooth;
+    KeepChoices(choices);
     PlayOnFromHere();
+}
+
+// Kept for next time as soon as chosen.
+void ChordListController::KeepChoices(const PlaybackChoices& choices) {
+    StorePlaybackChoices(services_.settings, choices, choices_);
+    choices_ = choices;
 }
 
 void ChordListController::ChooseKey(const MusicalKey& key) {

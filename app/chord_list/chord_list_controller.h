@@ -11,19 +11,23 @@
 #include "app/list_player.h"
 #include "app/main_window.h"
 #include "i18n/chord_list_texts.h"
+#include "progression/playback_choices.h"
 #include "settings/chord_file_system.h"
+#include "settings/settings_store.h"
 #include "ui/dialogs.h"
 
 namespace vorlane {
 
 // What the chord list needs besides the main window: its output and event loop to play on,
-// dialogs and the file system for its files, and the home folder they start in.
+// dialogs and the file system for its files, the home folder they start in, and the settings
+// that keep how it was last played.
 struct ChordListServices {
     MidiOut& midi;
     ui::EventLoop& eventLoop;
     ui::Dialogs& dialogs;
     ChordFileSystem& files;
     std::string homeFolder;
+    SettingsStore& settings;
 };
 
 // Everything the chord list window does, without the window: the rows, every change as an
@@ -79,10 +83,11 @@ class ChordListController : public QObject, public ChordListLink {
     void Play();
     void Stop();
     bool Playing() const { return player_.Playing(); }
-    int Tempo() const { return tempo_; }
-    int BeatsPerChord() const { return beats_; }
-    bool Looping() const { return loop_; }
-    bool SmoothVoicing() const { return smooth_; }
+    // As last chosen, in this session or an earlier one.
+    int Tempo() const { return choices_.bpm; }
+    int BeatsPerChord() const { return choices_.beatsPerChord; }
+    bool Looping() const { return choices_.loop; }
+    bool SmoothVoicing() const { return choices_.smoothVoicing; }
     void SetTempo(int bpm);
     void SetBeatsPerChord(int beats);
     void SetLooping(bool loop);
@@ -113,6 +118,7 @@ class ChordListController : public QObject, public ChordListLink {
     void PlayChord(std::size_t row, const Voicing& voicing);
     std::string StartFolder() const;
     void PlayOnFromHere();
+    void KeepChoices(const PlaybackChoices& choices);
 
     MainWindow& form_;
     ChordListServices services_;
@@ -122,10 +128,7 @@ class ChordListController : public QObject, public ChordListLink {
     QUndoStack history_;
     Language language_ = Language::Dutch;
     ListPlayer player_;
-    int tempo_ = 90;
-    int beats_ = 4;
-    bool loop_ = false;
-    bool smooth_ = false;
+    PlaybackChoices choices_;
 };
 
 }  // namespace vorlane

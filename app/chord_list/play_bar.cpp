@@ -36,6 +36,8 @@ PlayBar::PlayBar(ChordListController& controller, QAction* play, QWidget* parent
     loop_->setObjectName(QStringLiteral("LoopCheck"));
     smooth_ = new QCheckBox(this);
     smooth_->setObjectName(QStringLiteral("SmoothVoicingCheck"));
+    loop_->setChecked(controller_.Looping());
+    smooth_->setChecked(controller_.SmoothVoicing());
 
     // Two rows, for the same narrow window as the key bar's.
     auto* timeRow = new QHBoxLayout;

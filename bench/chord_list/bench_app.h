@@ -56,7 +56,7 @@ struct BenchApp {
         form = BuildMainWindow({midi, loop, dialogs, settings, files, kMemoryHome});
         list = std::make_unique<ChordListController>(
             *form, ChordListServices{midi, loop, dialogs, listFiles != nullptr ? *listFiles : files,
-                                     kMemoryHome});
+                                     kMemoryHome, settings});
         view = std::make_unique<ui::qt::QtWindowView>(form->window);
         view->SetQuitOnClose(false);
         loop.SetView(view.get());

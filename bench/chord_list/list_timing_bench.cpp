@@ -101,7 +101,7 @@ int main(int argc, char** argv) {
         settings.Set("Midi", "Hammond");
         files.AddDirectory(kMemoryHome);
         auto form = BuildMainWindow({midi, loop, dialogs, settings, files, kMemoryHome});
-        ChordListController list(*form, {midi, loop, dialogs, files, kMemoryHome});
+        ChordListController list(*form, {midi, loop, dialogs, files, kMemoryHome, settings});
         form->window.Show();
         Fill(*form);
         list.SetTempo(90);

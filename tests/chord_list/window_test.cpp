@@ -1,8 +1,11 @@
 #include <QAccessible>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QMenu>
 #include <QMimeData>
+#include <QSpinBox>
 #include <QToolButton>
+#include <tuple>
 
 #include "tests/support/chord_list_fixture.h"
 
@@ -234,6 +237,34 @@ TEST_F(ChordListWindowTest, AResizableWindowOfItsOwnAboveAndBesideTheMainWindow)
     ASSERT_TRUE(list->Playing());
     window->close();
     EXPECT_FALSE(list->Playing()) << "closed, it stops";
+}
+
+TEST_F(ChordListWindowTest, HowTheListWasPlayedComesBackNextTime) {
+    OpenWindow({kC});
+    window->findChild<QSpinBox*>("TempoBox")->setValue(132);
+    window->findChild<QSpinBox*>("BeatsBox")->setValue(2);
+    window->findChild<QCheckBox*>("LoopCheck")->setChecked(true);
+    window->findChild<QCheckBox*>("SmoothVoicingCheck")->setChecked(true);
+    OpenWindow({kC});  // the program started again on the same settings
+    EXPECT_EQ(window->findChild<QSpinBox*>("TempoBox")->value(), 132);
+    EXPECT_EQ(window->findChild<QSpinBox*>("BeatsBox")->value(), 2);
+    EXPECT_TRUE(window->findChild<QCheckBox*>("LoopCheck")->isChecked());
+    EXPECT_TRUE(window->findChild<QCheckBox*>("SmoothVoicingCheck")->isChecked());
+    EXPECT_EQ(list->Options().bpm, 132);
+
+    // Values a hand-edited file may hold: out of range is brought into it, junk is the default.
+    view.reset();
+    for (auto [tempo, beats, bpm, beatsPerChord] :
+         {std::tuple{"500", "0", 240, 1}, std::tuple{"fast", " 3", 90, 4}}) {
+        settings.Set("LijstTempo", tempo);
+        settings.Set("LijstTellen", beats);
+        StartList();
+        EXPECT_EQ(list->Tempo(), bpm) << tempo;
+        EXPECT_EQ(list->BeatsPerChord(), beatsPerChord) << beats;
+    }
+    settings.ClearWrites();
+    list->SetTempo(list->Tempo());
+    EXPECT_TRUE(settings.Writes().empty()) << "only a change is written";
 }
 
 }  // namespace

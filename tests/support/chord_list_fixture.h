@@ -27,7 +27,7 @@ class ChordListTest : public FormTest {
         settings.Set("Midi", sound);
         Build();
         list = std::make_unique<ChordListController>(
-            *form, ChordListServices{midi, loop, dialogs, *listFiles, kHome});
+            *form, ChordListServices{midi, loop, dialogs, *listFiles, kHome, settings});
         form->window.Show();
     }
     // Shows the chord in the main window, silently, and clicks Remember.
