@@ -300,10 +300,4 @@ std::unique_ptr<MidiSystem> MidiSystem::Open(Sink sink) {
     return OpenJackMidiSystem(std::move(sink));
 }
 
-void MidiSystem::Release(std::unique_ptr<MidiSystem> system) {
-    if (system && system->Lost() && system->KeepWhenLost()) {
-        static_cast<void>(system.release());
-    }
-}
-
 }  // namespace vorlane

@@ -11,7 +11,6 @@
 #include <mutex>
 #include <string_view>
 #include <thread>
-#include <vector>
 
 #include "midi/rtmidi/midi_system.h"
 
@@ -75,7 +74,11 @@ class JackMidiSystem final : public MidiSystem {
         outRing_ = jack_ringbuffer_create(kOutRingRecords * sizeof(OutRecord));
     }
     ~JackMidiSystem() override {
-        StopInput();
+        stop_ = true;
+        sem_post(&wake_);
+        if (thread_.joinable()) {
+            thread_.join();
+        }
         jack_client_close(client_);
         jack_ringbuffer_free(inRing_);
         jack_ringbuffer_free(outRing_);
@@ -83,15 +86,6 @@ class JackMidiSystem final : public MidiSystem {
     }
     JackMidiSystem(const JackMidiSystem&) = delete;
     JackMidiSystem& operator=(const JackMidiSystem&) = delete;
-
-    // Every source the input had is told gone before this returns.
-    void StopInput() {
-        stop_ = true;
-        sem_post(&wake_);
-        if (thread_.joinable()) {
-            thread_.join();
-        }
-    }
 
     bool Start() {
         in_ =
@@ -109,21 +103,6 @@ class JackMidiSystem final : public MidiSystem {
             return false;
         }
         thread_ = std::thread([this] { Run(); });
-        return true;
-    }
-
-    // A client whose server went away is never closed, and this system that its callbacks
-    // point to is never freed: closing cancels libjack's notification thread, and when that
-    // happens while the thread handles the dying server's last notices it leaves libjack's
-    // process-wide lock taken, so that the close and every later client open wait forever and
-    // MIDI never comes back after the restart. What is kept is small, one per server that went
-    // away.
-    bool KeepWhenLost() override {
-        StopInput();
-        static std::mutex mutex;
-        static std::vector<const JackMidiSystem*> kept;
-        const std::lock_guard lock(mutex);
-        kept.push_back(this);
         return true;
     }
 
@@ -303,7 +282,8 @@ class JackMidiSystem final : public MidiSystem {
 
     // The input's thread: hands the messages over and follows who is connected.
     void Run() {
-        while (!stop_) {
+        // A lost server lets go of every key at once, not only when the system is closed.
+        while (!stop_ && !lost_) {
             timespec until{};
             clock_gettime(CLOCK_REALTIME, &until);
             until.tv_nsec += kInputWaitNs;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <optional>
 
 namespace vorlane {
 
@@ -22,7 +23,7 @@ MidiConnection::~MidiConnection() {
         system = std::move(system_);
     }
     // Closed outside the lock: its input's last words go through Send-taking handlers.
-    MidiSystem::Release(std::move(system));
+    system.reset();
 }
 
 void MidiConnection::Start() {
@@ -81,6 +82,7 @@ void MidiConnection::Relay::OnSystemChanged() {
 void MidiConnection::Watch() {
     using Clock = std::chrono::steady_clock;
     Clock::time_point nextProbe = Clock::now();
+    std::optional<Clock::time_point> lostAt;
     std::unique_lock lock(watchMutex_);
     while (!stopping_) {
         const bool lookAgain = lookAgain_;
@@ -93,6 +95,16 @@ void MidiConnection::Watch() {
             lost = open && system_->Lost();
         }
         if (lost) {
+            // Closed once the library's own threads are done with the dying server: closing
+            // cancels its notification thread, and cancelled while it handles the server's
+            // last notices it leaves the library's process-wide lock taken for good.
+            lostAt = lostAt.value_or(Clock::now());
+            if (Clock::now() - *lostAt < std::chrono::milliseconds(kLostGraceMs)) {
+                lock.lock();
+                wake_.wait_for(lock, std::chrono::milliseconds(kWatchMs));
+                continue;
+            }
+            lostAt.reset();
             ForgetLostSystem();
             open = false;
         }
@@ -137,7 +149,7 @@ void MidiConnection::ForgetLostSystem() {
         attached_.clear();
         connected_.clear();
     }
-    MidiSystem::Release(std::move(lost));  // its sources are told gone: what they held goes
+    lost.reset();  // its sources are told gone: what they held is released
     Changed();
 }
 

@@ -27,6 +27,7 @@ class MidiConnection final : public MidiIn, public MidiOutPort, public MidiSourc
   public:
     static constexpr int kWatchMs = 250;
     static constexpr int kRetryMs = 500;
+    static constexpr int kLostGraceMs = 500;  // a lost system is closed this long after
 
     // onChange and the input's handler are told, from the watch thread, when the system opens
     // or goes away and when the watch connects a source by itself.

@@ -34,9 +34,6 @@ class MidiSystem {
 
     // None when neither system is there.
     static std::unique_ptr<MidiSystem> Open(Sink sink);
-    // Lets the system go, as destroying it does, except that a system whose server went away
-    // may keep itself unclosed for the rest of the process where closing it could hang.
-    static void Release(std::unique_ptr<MidiSystem> system);
 
     // Stops the input: every source it had is told gone before this returns.
     virtual ~MidiSystem() = default;
@@ -65,10 +62,6 @@ class MidiSystem {
     virtual void DisconnectOutput() = 0;
     // False when the message cannot reach the connected destination (it went away).
     virtual bool Send(const MidiMessage& message) = 0;
-
-  protected:
-    // Asked of a lost system on its release: true when it stopped its input and keeps itself.
-    virtual bool KeepWhenLost() { return false; }
 };
 
 std::unique_ptr<MidiSystem> OpenAlsaMidiSystem(MidiSystem::Sink sink);
