@@ -23,9 +23,23 @@ class JackRig : public PrivateJackTest {
 // What happens to the input before the next chord; listen is running, the keyboard is
 // connected to it, and afterwards the keyboard (perhaps another one) plays D F# A.
 struct Accident {
+    using Happening = std::function<void(JackRig&, std::unique_ptr<Child>& keyboard, Child&)>;
     const char* name;
-    std::function<void(JackRig&, std::unique_ptr<Child>& keyboard, Child& listen)> happen;
+    Happening happen;
 };
+
+// The server ended by the signal and started again; listen reconnects within 2 s.
+Accident::Happening Restarted(int signal) {
+    return [signal](JackRig& rig, std::unique_ptr<Child>& keyboard, Child&) {
+        keyboard.reset();
+        rig.server->Stop(signal);
+        rig.server->Start();
+        keyboard = rig.server->StandIn("after-restart");
+        ASSERT_TRUE(keyboard);
+        keyboard->Say("wait-connected 2000");
+        EXPECT_EQ(keyboard->ReadLine(3s), "connected");
+    };
+}
 
 TEST_F(JackRig, ListenNamesTheNextChordWhateverHappenedBefore) {
     const std::vector<Accident> accidents = {
@@ -38,26 +52,8 @@ TEST_F(JackRig, ListenNamesTheNextChordWhateverHappenedBefore) {
          }},
         {"a system-exclusive message that never ends",
          [](JackRig&, std::unique_ptr<Child>& keyboard, Child&) { keyboard->Say("sysex-open"); }},
-        {"the server killed and started again",
-         [](JackRig& rig, std::unique_ptr<Child>& keyboard, Child&) {
-             keyboard.reset();
-             rig.server->Stop(SIGKILL);
-             rig.server->Start();
-             keyboard = rig.server->StandIn("after-restart");
-             ASSERT_TRUE(keyboard);
-             keyboard->Say("wait-connected 2000");  // listen reconnects within 2 s
-             EXPECT_EQ(keyboard->ReadLine(3s), "connected");
-         }},
-        {"the server stopped and started again",
-         [](JackRig& rig, std::unique_ptr<Child>& keyboard, Child&) {
-             keyboard.reset();
-             rig.server->Stop(SIGTERM);
-             rig.server->Start();
-             keyboard = rig.server->StandIn("after-restart");
-             ASSERT_TRUE(keyboard);
-             keyboard->Say("wait-connected 2000");
-             EXPECT_EQ(keyboard->ReadLine(3s), "connected");
-         }},
+        {"the server killed and started again", Restarted(SIGKILL)},
+        {"the server stopped and started again", Restarted(SIGTERM)},
     };
     for (const Accident& accident : accidents) {
         SCOPED_TRACE(accident.name);
